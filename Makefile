@@ -1,0 +1,31 @@
+# obrazac: every step from a clean clone. Each target installs what is missing first.
+JOBS     ?= 2
+BUILD    ?= build/release
+TESTDIR  ?= build/test
+GENERATOR = -G Ninja
+
+.PHONY: all deps build test bench clean format
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The test build: warnings on, AddressSanitizer and UndefinedBehaviorSanitizer.
+test: deps
+	cmake -S . -B $(TESTDIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DOBRAZAC_SANITIZE=ON
+	cmake --build $(TESTDIR) -j $(JOBS)
+	cd $(TESTDIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the tools need, only those missing.
+# Idempotent: a machine that has everything is left alone and apt is not touched.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config clang clang-format
+  libsqlite3-dev sqlite3 libssl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+# Extra groups of packages can be asked for by name: "qt" for the desktop program.
+for group in "$@"; do
+  case "$group" in
+    qt) packages+=(qt6-base-dev libqt6svg6-dev fonts-liberation fonts-dejavu-core) ;;
+    *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "install-deps: installing ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

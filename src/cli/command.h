@@ -1,0 +1,40 @@
+// One command of the headless tool: its name, its usage line and the function that runs it.
+// A command returns the process exit code; bad arguments throw UsageError (exit 2, one line on
+// stderr). Output goes to the streams of the invocation so tests can capture it.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace obrazac::cli {
+
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct Invocation {
+  std::filesystem::path workDir;        // --dir, the working folder (default: current folder)
+  std::span<const std::string> args;    // the words after the command name
+  std::ostream& out;
+  std::ostream& err;
+  std::istream& in;
+};
+
+struct Command {
+  std::string_view name;
+  std::string_view usage;  // shown by --help, one or more lines
+  int (*run)(const Invocation&);
+};
+
+// Every command of the tool, in the order --help lists them.
+std::span<const Command> allCommands();
+
+// Argument helpers shared by the commands.
+const std::string& requireArg(const Invocation& inv, std::size_t index, std::string_view what);
+void requireArgCount(const Invocation& inv, std::size_t min, std::size_t max);
+
+}  // namespace obrazac::cli

@@ -1,0 +1,4 @@
+#include "cli/command.h"
+namespace obrazac::cli {
+int runId(const Invocation&) { throw UsageError("not built yet"); }
+}

@@ -1,0 +1,31 @@
+// The table of commands of obrazac-cli and the argument helpers they share.
+#include "cli/command.h"
+
+#include <array>
+
+namespace obrazac::cli {
+
+int runPicture(const Invocation&);
+int runId(const Invocation&);
+
+std::span<const Command> allCommands() {
+  static const std::array commands{
+      Command{"picture", "picture SLIKA VRIJEDNOST   vrijednost ispisana po slici (N10.2, D6., T1 ...)",
+              runPicture},
+      Command{"id", "id jmbg|mb|opcina|birthdate VRIJEDNOST   provjera kontrolne znamenke",
+              runId},
+  };
+  return commands;
+}
+
+const std::string& requireArg(const Invocation& inv, std::size_t index, std::string_view what) {
+  if (index >= inv.args.size()) throw UsageError("nedostaje " + std::string(what));
+  return inv.args[index];
+}
+
+void requireArgCount(const Invocation& inv, std::size_t min, std::size_t max) {
+  if (inv.args.size() < min) throw UsageError("premalo argumenata");
+  if (inv.args.size() > max) throw UsageError("previše argumenata: '" + inv.args[max] + "'");
+}
+
+}  // namespace obrazac::cli

@@ -1,0 +1,65 @@
+// Entry point of obrazac-cli: global options (--dir, --version, --help), then one command.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+
+namespace {
+
+void printHelp(std::ostream& out) {
+  out << "obrazac-cli " << OBRAZAC_VERSION
+      << " - priprema obrasca R-S i datoteke za VELOR, bez prozora\n\n"
+         "Upotreba: obrazac-cli [--dir MAPA] NAREDBA [ARGUMENTI]\n"
+         "  --dir MAPA   radna mapa (zadano: trenutna mapa)\n"
+         "  --version    inačica programa\n"
+         "  --help       ovaj popis\n\n"
+         "Naredbe:\n";
+  for (const auto& c : obrazac::cli::allCommands()) out << "  " << c.usage << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> words(argv + 1, argv + argc);
+  std::filesystem::path workDir = std::filesystem::current_path();
+  std::size_t i = 0;
+  for (; i < words.size(); ++i) {
+    const std::string& w = words[i];
+    if (w == "--version") {
+      std::cout << "obrazac-cli " << OBRAZAC_VERSION << "\n";
+      return 0;
+    }
+    if (w == "--help" || w == "-h") {
+      printHelp(std::cout);
+      return 0;
+    }
+    if (w == "--dir") {
+      if (i + 1 >= words.size()) {
+        std::cerr << "obrazac-cli: --dir traži mapu\n";
+        return 2;
+      }
+      workDir = words[++i];
+      continue;
+    }
+    break;
+  }
+  if (i >= words.size()) {
+    std::cerr << "obrazac-cli: nedostaje naredba (obrazac-cli --help)\n";
+    return 2;
+  }
+  const std::string& name = words[i];
+  std::span<const std::string> rest(words.data() + i + 1, words.size() - i - 1);
+  for (const auto& c : obrazac::cli::allCommands()) {
+    if (c.name != name) continue;
+    obrazac::cli::Invocation inv{workDir, rest, std::cout, std::cerr, std::cin};
+    try {
+      return c.run(inv);
+    } catch (const obrazac::cli::UsageError& e) {
+      std::cerr << "obrazac-cli " << name << ": " << e.what() << "\n";
+      return 2;
+    }
+  }
+  std::cerr << "obrazac-cli: nepoznata naredba '" << name << "' (obrazac-cli --help)\n";
+  return 2;
+}
