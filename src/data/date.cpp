@@ -39,7 +39,9 @@ Date Date::fromParts(int month, int day, int year) {
   return Date(static_cast<std::int32_t>(first + day - 1 - kEpoch));
 }
 
-CivilDate Date::civil() const { return civilFromDays(day_ + kEpoch); }
+CivilDate Date::civil() const {
+  return civilFromDays(day_ + kEpoch);
+}
 
 int daysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
