@@ -1,0 +1,40 @@
+// How one keyed table's declaration lies in its SQLite file: a table named after the file,
+// a column per field (text as UTF-8 without trailing blanks, DECIMAL as an integer of its last
+// place, DATE as its day number), a row version for change detection and one indexed column per
+// key holding the key's order-preserving encoding.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "data/key_encoding.h"
+#include "data/sqlite_statement.h"
+
+namespace obrazac {
+
+struct KeyedSchema {
+  explicit KeyedSchema(const TableDecl& decl);
+
+  const TableDecl* decl;
+  std::string table;  // quoted: "TBPOSLOD"
+  std::vector<CompiledKey> keys;
+  std::string columnList;  // the field columns, quoted, comma separated
+
+  // SELECT rowid, _version, <walkKey>, the fields FROM the table.
+  std::string selectSql(const std::string& walkKey) const;
+  std::string keyColumn(std::size_t key) const;  // quoted: "_k_KEYNAZIV"
+  std::string indexName(std::size_t key) const;  // quoted: "TBPOSLOD_KEYNAZIV"
+  std::string createTableSql() const;
+  std::string createIndexSql(std::size_t key) const;
+  std::string dropIndexSql(std::size_t key) const;
+  std::string insertSql() const;              // binds the fields, then every key column
+  std::string updateSql(bool watched) const;  // ... WHERE rowid = ? [AND _version = ?]
+  int parameterCount() const { return static_cast<int>(decl->fields.size() + keys.size()); }
+
+  // Binds fields and key encodings from parameter 1 on.
+  void bindRecord(sql::Statement& s, const Record& r) const;
+  // Reads the field columns starting at column `first` into the record.
+  void loadRecord(const sql::Statement& s, int first, Record& r) const;
+};
+
+}  // namespace obrazac

@@ -1,0 +1,474 @@
+#include "data/keyed_table.h"
+
+#include <algorithm>
+#include <mutex>
+#include <unordered_map>
+
+namespace obrazac {
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+constexpr int kFirstField = 3;  // rowid, _version, walk key, then the fields
+
+struct Generations {
+  std::mutex mutex;
+  std::unordered_map<std::string, std::uint64_t> counts;
+};
+
+Generations& generations() {
+  static Generations g;
+  return g;
+}
+
+std::string canonicalName(const std::filesystem::path& file) {
+  std::error_code ec;
+  auto p = std::filesystem::weakly_canonical(file, ec);
+  return ec ? file.string() : p.string();
+}
+
+}  // namespace
+
+std::uint64_t fileGeneration(const std::filesystem::path& file) {
+  auto& g = generations();
+  std::lock_guard lock(g.mutex);
+  return g.counts[canonicalName(file)];
+}
+
+void bumpFileGeneration(const std::filesystem::path& file) {
+  auto& g = generations();
+  std::lock_guard lock(g.mutex);
+  ++g.counts[canonicalName(file)];
+}
+
+KeyedTable::KeyedTable(const TableDecl& decl, std::filesystem::path file)
+    : Table(decl, std::move(file)), schema_(decl) {}
+
+KeyedTable::~KeyedTable() {
+  close();
+}
+
+int KeyedTable::sqliteError(int rc) {
+  driverError_ = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+  switch (rc & 0xFF) {
+    case SQLITE_CONSTRAINT:
+      return fail(rc == SQLITE_CONSTRAINT_UNIQUE ? err::kDuplicateKey : err::kFileSystemError);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return fail(err::kFileLocked);
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+      return fail(err::kInvalidDataFile);
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+      return fail(err::kAccessDenied);
+    case SQLITE_CANTOPEN:
+      return fail(err::kPathNotFound);
+    default:
+      return fail(err::kFileSystemError);
+  }
+}
+
+int KeyedTable::open(AccessMode mode) {
+  if (db_) return fail(err::kFileAlreadyOpen);
+  std::error_code ec;
+  const bool exists = std::filesystem::exists(file_, ec);
+  if (!exists) {
+    if (!std::filesystem::is_directory(file_.parent_path().empty() ? "." : file_.parent_path(), ec))
+      return fail(err::kPathNotFound);
+    if (!decl_.create) return fail(err::kFileNotFound);
+    if (mode == AccessMode::ReadOnly) return fail(err::kFileNotFound);
+  }
+  if (int rc = lock_.acquire(file_, mode)) return fail(rc);
+  const int flags = mode == AccessMode::ReadOnly
+                        ? SQLITE_OPEN_READONLY
+                        : SQLITE_OPEN_READWRITE | (decl_.create ? SQLITE_OPEN_CREATE : 0);
+  int rc = sqlite3_open_v2(file_.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (rc == SQLITE_OK) {
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db_, 1);
+    rc = ensureSchema();
+  }
+  if (rc != SQLITE_OK) {
+    const int code = sqliteError(rc);
+    close();
+    return fail(code);
+  }
+  walkKey_ = -1;
+  place_ = Place::BeforeFirst;
+  current_ = {};
+  return ok();
+}
+
+// Creates the table and its key indexes in a new file; checks the columns of an existing one.
+int KeyedTable::ensureSchema() {
+  sql::Statement probe(db_, "SELECT name FROM pragma_table_info(?1)");
+  if (probe.prepareResult() != SQLITE_OK) return probe.prepareResult();
+  std::string bare = schema_.table.substr(1, schema_.table.size() - 2);
+  probe.bindText(1, bare);
+  std::vector<std::string> columns;
+  int rc;
+  while ((rc = probe.step()) == SQLITE_ROW) columns.emplace_back(probe.text(0));
+  if (rc != SQLITE_DONE) return rc;
+  if (!columns.empty()) {
+    for (const auto& f : decl_.fields)
+      if (std::find(columns.begin(), columns.end(), f.name) == columns.end()) return SQLITE_NOTADB;
+    return SQLITE_OK;
+  }
+  if ((rc = sql::exec(db_, "BEGIN IMMEDIATE")) != SQLITE_OK) return rc;
+  rc = sql::exec(db_, schema_.createTableSql());
+  for (std::size_t k = 0; rc == SQLITE_OK && k < schema_.keys.size(); ++k)
+    rc = sql::exec(db_, schema_.createIndexSql(k));
+  sql::exec(db_, rc == SQLITE_OK ? "COMMIT" : "ROLLBACK");
+  return rc;
+}
+
+void KeyedTable::close() {
+  if (!db_) return;
+  if (bulk_) finishBulk(true);
+  if (txn_ != Txn::None) commit();
+  keyStatements_.clear();
+  for (auto* s :
+       {&insert_, &update_, &updateWatched_, &delete_, &byRow_, &physFwd_, &physBwd_, &count_})
+    s->reset();
+  sqlite3_close_v2(db_);
+  db_ = nullptr;
+  lock_.release();
+  dropReadAhead();
+}
+
+int KeyedTable::create() {
+  if (db_) return ok();
+  std::error_code ec;
+  if (std::filesystem::exists(file_, ec)) return ok();
+  const int rc = open(AccessMode::DenyAll);
+  close();
+  return rc;
+}
+
+int KeyedTable::empty() {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (lock_.mode() != AccessMode::DenyAll) return fail(err::kExclusiveAccessRequired);
+  const int rc = sql::exec(db_, "DELETE FROM " + schema_.table);
+  if (rc != SQLITE_OK) return sqliteError(rc);
+  wrote();
+  current_ = {};
+  return ok();
+}
+
+sql::Statement& KeyedTable::cached(std::unique_ptr<sql::Statement>& slot, const std::string& text) {
+  if (!slot) slot = std::make_unique<sql::Statement>(db_, text);
+  return *slot;
+}
+
+KeyedTable::KeyStatements& KeyedTable::keyStatements(int key) {
+  auto it = keyStatements_.find(key);
+  if (it != keyStatements_.end()) return it->second;
+  const std::string k = schema_.keyColumn(static_cast<std::size_t>(key));
+  const std::string head = schema_.selectSql(k);
+  KeyStatements s;
+  s.forward = sql::Statement(
+      db_, head + " WHERE (" + k + ", rowid) > (?1, ?2) ORDER BY " + k + ", rowid LIMIT ?3");
+  s.backward = sql::Statement(db_, head + " WHERE (" + k + ", rowid) < (?1, ?2) ORDER BY " + k +
+                                       " DESC, rowid DESC LIMIT ?3");
+  s.backwardAll = sql::Statement(
+      db_, head + " WHERE " + k + " IS NOT NULL ORDER BY " + k + " DESC, rowid DESC LIMIT ?3");
+  s.equal = sql::Statement(db_, head + " WHERE " + k + " = ?1 ORDER BY rowid LIMIT 1");
+  return keyStatements_.emplace(key, std::move(s)).first->second;
+}
+
+int KeyedTable::set(int keyIndex) {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (keyIndex < 0 || keyIndex >= static_cast<int>(schema_.keys.size()))
+    return fail(err::kInvalidRecordDeclaration);
+  walkKey_ = keyIndex;
+  place_ = Place::BeforeFirst;
+  const auto& key = schema_.keys[static_cast<std::size_t>(keyIndex)];
+  // A cleared buffer starts at the very beginning of the key order, whatever its encoding.
+  placeKey_ = key.isEmpty(record_) ? std::string() : key.encodePrefix(record_, key.fields.size());
+  placeRow_ = 0;
+  dropReadAhead();
+  return ok();
+}
+
+int KeyedTable::setLast(int keyIndex) {
+  if (const int rc = set(keyIndex)) return rc;
+  place_ = Place::AfterLast;
+  return ok();
+}
+
+int KeyedTable::setPhysical() {
+  if (!db_) return fail(err::kFileNotOpen);
+  walkKey_ = -1;
+  place_ = Place::BeforeFirst;
+  placeKey_.clear();
+  placeRow_ = 0;
+  dropReadAhead();
+  return ok();
+}
+
+void KeyedTable::takeRow(const sql::Statement& s, bool hasKey, Row& row) {
+  row.rowid = s.integer(0);
+  row.version = s.integer(1);
+  if (hasKey)
+    row.key.assign(s.blob(2));
+  else
+    row.key.clear();
+  schema_.loadRecord(s, kFirstField, row.record);
+}
+
+int KeyedTable::fill(bool forward) {
+  aheadCount_ = 0;
+  aheadNext_ = 0;
+  aheadForward_ = forward;
+  aheadGeneration_ = fileGeneration(file_);
+  sql::Statement* s;
+  const bool physical = walkKey_ < 0;
+  if (physical) {
+    static const char* kFwd = " WHERE rowid > ?2 ORDER BY rowid LIMIT ?3";
+    static const char* kBwd = " WHERE rowid < ?2 ORDER BY rowid DESC LIMIT ?3";
+    const std::string head = schema_.selectSql("NULL");
+    s = forward ? &cached(physFwd_, head + kFwd) : &cached(physBwd_, head + kBwd);
+    s->bind(2, place_ == Place::AfterLast ? INT64_MAX : placeRow_);
+  } else {
+    auto& ks = keyStatements(walkKey_);
+    if (!forward && place_ == Place::AfterLast) {
+      s = &ks.backwardAll;
+    } else {
+      s = forward ? &ks.forward : &ks.backward;
+      s->bindBlob(1, placeKey_);
+      s->bind(2, placeRow_);
+    }
+  }
+  if (s->prepareResult() != SQLITE_OK) return sqliteError(s->prepareResult());
+  s->bind(3, batch_);
+  int rc;
+  while ((rc = s->step()) == SQLITE_ROW) {
+    // Rows of earlier batches are reused so a long walk does not allocate per row.
+    if (aheadCount_ == ahead_.size()) ahead_.push_back(Row{0, 0, {}, Record(decl_)});
+    takeRow(*s, !physical, ahead_[aheadCount_++]);
+  }
+  s->reset();
+  if (rc != SQLITE_DONE) return sqliteError(rc);
+  batch_ = std::min(batch_ * 2, maxBatch_);
+  return ok();
+}
+
+int KeyedTable::step(bool forward) {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (forward && place_ == Place::AfterLast) return fail(err::kRecordNotAvailable);
+  const bool usable = aheadNext_ < aheadCount_ && aheadForward_ == forward &&
+                      aheadGeneration_ == fileGeneration(file_);
+  if (!usable) {
+    if (const int rc = fill(forward)) return rc;
+    if (aheadCount_ == 0) return fail(err::kRecordNotAvailable);
+  }
+  const Row& row = ahead_[aheadNext_++];
+  place_ = Place::AtRow;
+  placeKey_ = row.key;
+  placeRow_ = row.rowid;
+  becomeCurrent(row);
+  return ok();
+}
+
+void KeyedTable::becomeCurrent(const Row& row) {
+  record_ = row.record;
+  current_ = Position{row.rowid};
+  currentVersion_ = row.version;
+  watched_ = watchNext_;
+  watchNext_ = false;
+}
+
+int KeyedTable::get(int keyIndex) {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (keyIndex < 0 || keyIndex >= static_cast<int>(schema_.keys.size()))
+    return fail(err::kInvalidRecordDeclaration);
+  const auto encoded = schema_.keys[static_cast<std::size_t>(keyIndex)].encode(record_);
+  if (!encoded) return fail(err::kRecordNotFound);
+  auto& s = keyStatements(keyIndex).equal;
+  s.bindBlob(1, *encoded);
+  Row row{0, 0, {}, Record(decl_)};
+  const int rc = s.step();
+  if (rc == SQLITE_ROW) takeRow(s, true, row);
+  s.reset();
+  if (rc == SQLITE_DONE) return fail(err::kRecordNotFound);
+  if (rc != SQLITE_ROW) return sqliteError(rc);
+  becomeCurrent(row);
+  return ok();
+}
+
+int KeyedTable::reget(Position p) {
+  if (!db_) return fail(err::kFileNotOpen);
+  auto& s = cached(byRow_, schema_.selectSql("NULL") + " WHERE rowid = ?1");
+  s.bind(1, p.row);
+  Row row{0, 0, {}, Record(decl_)};
+  const int rc = s.step();
+  if (rc == SQLITE_ROW) takeRow(s, false, row);
+  s.reset();
+  if (rc == SQLITE_DONE) return fail(err::kRecordNotFound);
+  if (rc != SQLITE_ROW) return sqliteError(rc);
+  becomeCurrent(row);
+  return ok();
+}
+
+void KeyedTable::wrote() {
+  bumpFileGeneration(file_);
+  dropReadAhead();
+}
+
+int KeyedTable::writeRecord(sql::Statement& s) {
+  if (s.prepareResult() != SQLITE_OK) return sqliteError(s.prepareResult());
+  schema_.bindRecord(s, record_);
+  const int rc = s.step();
+  s.reset();
+  if (rc != SQLITE_DONE) return sqliteError(rc);
+  return ok();
+}
+
+int KeyedTable::add() {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (const int rc = writeRecord(cached(insert_, schema_.insertSql()))) return rc;
+  current_ = Position{sqlite3_last_insert_rowid(db_)};
+  currentVersion_ = 0;
+  watched_ = false;
+  wrote();
+  return ok();
+}
+
+int KeyedTable::startBulk() {
+  if (txn_ == Txn::None) {
+    if (const int rc = sql::exec(db_, "BEGIN IMMEDIATE")) return sqliteError(rc);
+    txn_ = Txn::Bulk;
+  }
+  for (std::size_t k = 0; k < schema_.keys.size(); ++k)
+    if (const int rc = sql::exec(db_, schema_.dropIndexSql(k))) return sqliteError(rc);
+  bulk_ = true;
+  return ok();
+}
+
+int KeyedTable::append() {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (!bulk_)
+    if (const int rc = startBulk()) return rc;
+  if (const int rc = writeRecord(cached(insert_, schema_.insertSql()))) return rc;
+  current_ = Position{sqlite3_last_insert_rowid(db_)};
+  wrote();
+  return ok();
+}
+
+// Puts the key indexes back after appends; a unique key with duplicates undoes the bulk load.
+int KeyedTable::finishBulk(bool keep) {
+  int rc = SQLITE_OK;
+  for (std::size_t k = 0; rc == SQLITE_OK && k < schema_.keys.size(); ++k)
+    rc = sql::exec(db_, schema_.createIndexSql(k));
+  bulk_ = false;
+  if (rc != SQLITE_OK || !keep) {
+    const int code = rc != SQLITE_OK ? sqliteError(rc) : ok();
+    sql::exec(db_, "ROLLBACK");
+    txn_ = Txn::None;
+    wrote();
+    return fail(code);
+  }
+  if (txn_ == Txn::Bulk) {
+    if ((rc = sql::exec(db_, "COMMIT")) != SQLITE_OK) return sqliteError(rc);
+    txn_ = Txn::None;
+  }
+  return ok();
+}
+
+int KeyedTable::build() {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (bulk_) return finishBulk(true);
+  if (const int rc = sql::exec(db_, "REINDEX " + schema_.table)) return sqliteError(rc);
+  return ok();
+}
+
+int KeyedTable::put() {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (current_.row == 0) return fail(err::kRecordNotAvailable);
+  auto& s = watched_ ? cached(updateWatched_, schema_.updateSql(true))
+                     : cached(update_, schema_.updateSql(false));
+  if (s.prepareResult() != SQLITE_OK) return sqliteError(s.prepareResult());
+  schema_.bindRecord(s, record_);
+  s.bind(schema_.parameterCount() + 1, current_.row);
+  if (watched_) s.bind(schema_.parameterCount() + 2, currentVersion_);
+  const int rc = s.step();
+  s.reset();
+  if (rc != SQLITE_DONE) return sqliteError(rc);
+  if (sqlite3_changes(db_) == 0)
+    return fail(watched_ ? err::kRecordChanged : err::kRecordNotAvailable);
+  ++currentVersion_;
+  watched_ = false;
+  wrote();
+  return ok();
+}
+
+int KeyedTable::remove() {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (current_.row == 0) return fail(err::kRecordNotAvailable);
+  auto& s = cached(delete_, "DELETE FROM " + schema_.table + " WHERE rowid = ?1");
+  s.bind(1, current_.row);
+  const int rc = s.step();
+  s.reset();
+  if (rc != SQLITE_DONE) return sqliteError(rc);
+  if (sqlite3_changes(db_) == 0) return fail(err::kRecordNotAvailable);
+  current_ = {};
+  wrote();
+  return ok();
+}
+
+std::int64_t KeyedTable::records() {
+  if (!db_) {
+    fail(err::kFileNotOpen);
+    return 0;
+  }
+  auto& s = cached(count_, "SELECT count(*) FROM " + schema_.table);
+  const int rc = s.step();
+  const std::int64_t n = rc == SQLITE_ROW ? s.integer(0) : 0;
+  s.reset();
+  if (rc != SQLITE_ROW)
+    sqliteError(rc);
+  else
+    ok();
+  return n;
+}
+
+int KeyedTable::send(std::string_view option) {
+  if (option == "QUICKSCAN=on") {
+    batch_ = maxBatch_ = 4096;
+  } else if (option == "QUICKSCAN=off") {
+    batch_ = 8;
+    maxBatch_ = 512;
+  }
+  // "Recover=n": locks die with their process, so there is never a stale one to release.
+  return ok();
+}
+
+int KeyedTable::begin() {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (txn_ != Txn::None) return ok();
+  if (const int rc = sql::exec(db_, "BEGIN IMMEDIATE")) return sqliteError(rc);
+  txn_ = Txn::User;
+  return ok();
+}
+
+int KeyedTable::commit() {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (bulk_)
+    if (const int rc = finishBulk(true)) return rc;
+  if (txn_ == Txn::None) return ok();
+  if (const int rc = sql::exec(db_, "COMMIT")) return sqliteError(rc);
+  txn_ = Txn::None;
+  return ok();
+}
+
+int KeyedTable::rollback() {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (txn_ == Txn::None) return ok();
+  bulk_ = false;
+  sql::exec(db_, "ROLLBACK");
+  txn_ = Txn::None;
+  wrote();
+  return ok();
+}
+
+}  // namespace obrazac

@@ -1,0 +1,117 @@
+// The keyed-table backend: one SQLite database per table file, walked by key with row values
+// (never OFFSET) and read ahead in growing batches. A walk's read-ahead is dropped whenever this
+// process writes the same file, so a context never reads back a row it already changed.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "data/keyed_schema.h"
+#include "data/table.h"
+
+namespace obrazac {
+
+class KeyedTable final : public Table {
+ public:
+  KeyedTable(const TableDecl& decl, std::filesystem::path file);
+  ~KeyedTable() override;
+
+  using Table::get;
+  using Table::set;
+  using Table::setLast;
+
+  bool isOpen() const override { return db_ != nullptr; }
+  int open(AccessMode mode = AccessMode::DenyNone) override;
+  void close() override;
+  int create() override;
+  int empty() override;
+
+  int set(int keyIndex) override;
+  int setLast(int keyIndex) override;
+  int setPhysical() override;
+  int next() override { return step(true); }
+  int previous() override { return step(false); }
+  int get(int keyIndex) override;
+  int reget(Position p) override;
+
+  int add() override;
+  int append() override;
+  int build() override;
+  int put() override;
+  int remove() override;
+  std::int64_t records() override;
+  int send(std::string_view option) override;
+
+  int begin() override;
+  int commit() override;
+  int rollback() override;
+
+  // The SQLite message behind error 90 and friends, for the error manager.
+  const std::string& driverError() const { return driverError_; }
+  const KeyedSchema& schema() const { return schema_; }
+
+ private:
+  struct Row {
+    std::int64_t rowid = 0;
+    std::int64_t version = 0;
+    std::string key;
+    Record record;
+  };
+  enum class Place { BeforeFirst, AfterLast, AtRow };
+  struct KeyStatements {
+    sql::Statement forward, backward, backwardAll, equal;
+  };
+
+  int sqliteError(int rc);
+  int ensureSchema();
+  int step(bool forward);
+  int fill(bool forward);
+  void takeRow(const sql::Statement& s, bool hasKey, Row& row);
+  void becomeCurrent(const Row& row);
+  void wrote();
+  void dropReadAhead() {
+    aheadCount_ = aheadNext_ = 0;
+  }  // another change to this file by this process: read-ahead is stale
+  KeyStatements& keyStatements(int key);
+  sql::Statement& cached(std::unique_ptr<sql::Statement>& slot, const std::string& text);
+  int writeRecord(sql::Statement& s);
+  int startBulk();
+  int finishBulk(bool keep);
+
+  KeyedSchema schema_;
+  sqlite3* db_ = nullptr;
+  ShareLock lock_;
+  std::string driverError_;
+
+  // Walk state: the order (-1 insertion order), where it stands and the read-ahead.
+  int walkKey_ = -1;
+  Place place_ = Place::BeforeFirst;
+  std::string placeKey_;
+  std::int64_t placeRow_ = 0;
+  std::vector<Row> ahead_;
+  std::size_t aheadCount_ = 0;
+  std::size_t aheadNext_ = 0;
+  bool aheadForward_ = true;
+  std::uint64_t aheadGeneration_ = 0;
+  std::int64_t batch_ = 8;
+  std::int64_t maxBatch_ = 512;
+
+  std::int64_t currentVersion_ = 0;
+  bool watched_ = false;
+  enum class Txn { None, User, Bulk } txn_ = Txn::None;
+  bool bulk_ = false;
+
+  std::map<int, KeyStatements> keyStatements_;
+  std::unique_ptr<sql::Statement> insert_, update_, updateWatched_, delete_, byRow_, physFwd_,
+      physBwd_, count_;
+};
+
+// Incremented on every write through this process to the file: a walk's read-ahead is valid only
+// while the count stands.
+std::uint64_t fileGeneration(const std::filesystem::path& file);
+void bumpFileGeneration(const std::filesystem::path& file);
+
+}  // namespace obrazac

@@ -1,0 +1,51 @@
+#include "data/share_lock.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "data/store_error.h"
+
+namespace obrazac {
+namespace {
+
+// Byte 0 of the lock file stands for read access, byte 1 for write access. Having an access is
+// a read lock on its byte; denying it to others is a write lock on its byte.
+constexpr off_t kReadByte = 0;
+constexpr off_t kWriteByte = 1;
+
+bool lockByte(int fd, off_t byte, short type) {
+  struct flock fl {};
+  fl.l_type = type;
+  fl.l_whence = SEEK_SET;
+  fl.l_start = byte;
+  fl.l_len = 1;
+  return fcntl(fd, F_OFD_SETLK, &fl) == 0;
+}
+
+}  // namespace
+
+int ShareLock::acquire(const std::filesystem::path& tableFile, AccessMode mode) {
+  release();
+  const std::string lockPath = tableFile.string() + ".lck";
+  const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return errno == EACCES ? err::kAccessDenied : err::kFileSystemError;
+  const short readLock = mode == AccessMode::DenyAll ? F_WRLCK : F_RDLCK;
+  const short writeLock =
+      mode == AccessMode::DenyAll || mode == AccessMode::DenyWrite ? F_WRLCK : F_RDLCK;
+  const bool ok = lockByte(fd, kReadByte, readLock) &&
+                  (mode == AccessMode::ReadOnly || lockByte(fd, kWriteByte, writeLock));
+  if (!ok) {
+    ::close(fd);
+    return err::kAccessDenied;
+  }
+  fd_ = fd;
+  mode_ = mode;
+  return err::kOk;
+}
+
+void ShareLock::release() {
+  if (fd_ >= 0) ::close(fd_);  // closing the description drops its locks
+  fd_ = -1;
+}
+
+}  // namespace obrazac

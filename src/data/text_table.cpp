@@ -1,0 +1,206 @@
+#include "data/text_table.h"
+
+#include <unistd.h>
+
+#include "data/codepage.h"
+#include "data/fixed_width.h"
+
+namespace obrazac {
+namespace {
+
+constexpr char kCtrlZ = 26;
+constexpr int kTabStop = 8;
+
+}  // namespace
+
+TextTable::TextTable(const TableDecl& decl, std::filesystem::path file)
+    : Table(decl, std::move(file)), width_(decl.recordSize()) {}
+
+TextTable::~TextTable() {
+  close();
+}
+
+int TextTable::open(AccessMode mode) {
+  if (file_ptr_) return fail(err::kFileAlreadyOpen);
+  std::error_code ec;
+  if (!std::filesystem::exists(file_, ec)) {
+    const auto dir = file_.parent_path().empty() ? std::filesystem::path(".") : file_.parent_path();
+    if (!std::filesystem::is_directory(dir, ec)) return fail(err::kPathNotFound);
+    if (!decl_.create || mode == AccessMode::ReadOnly) return fail(err::kFileNotFound);
+  }
+  if (const int rc = lock_.acquire(file_, mode)) return fail(rc);
+  if (mode != AccessMode::ReadOnly) {
+    // "a" would create it; then reopen for reading and writing anywhere.
+    if (std::FILE* f = std::fopen(file_.c_str(), "ab")) std::fclose(f);
+  }
+  file_ptr_ = std::fopen(file_.c_str(), mode == AccessMode::ReadOnly ? "rb" : "r+b");
+  if (!file_ptr_) {
+    lock_.release();
+    return fail(errno == EACCES ? err::kAccessDenied : err::kFileSystemError);
+  }
+  readOffset_ = 0;
+  ended_ = false;
+  current_ = {};
+  return ok();
+}
+
+void TextTable::close() {
+  if (!file_ptr_) return;
+  std::fclose(file_ptr_);
+  file_ptr_ = nullptr;
+  lock_.release();
+}
+
+int TextTable::create() {
+  std::error_code ec;
+  if (std::filesystem::exists(file_, ec)) return ok();
+  std::FILE* f = std::fopen(file_.c_str(), "wb");
+  if (!f) return fail(err::kPathNotFound);
+  std::fclose(f);
+  return ok();
+}
+
+int TextTable::empty() {
+  if (!file_ptr_) return fail(err::kFileNotOpen);
+  if (lock_.mode() != AccessMode::DenyAll) return fail(err::kExclusiveAccessRequired);
+  std::fflush(file_ptr_);
+  if (ftruncate(fileno(file_ptr_), 0) != 0) return fail(err::kFileSystemError);
+  std::rewind(file_ptr_);
+  streamAt_ = 0;
+  readOffset_ = 0;
+  ended_ = false;
+  return ok();
+}
+
+int TextTable::setPhysical() {
+  if (!file_ptr_) return fail(err::kFileNotOpen);
+  readOffset_ = 0;
+  ended_ = false;
+  return ok();
+}
+
+// Reads the line that begins at offset, without its line end, keeping no more bytes than a
+// record can hold (so a line of a gigabyte costs no memory); 33 at the end of the data.
+int TextTable::readLineAt(long offset, std::string& line, long& nextOffset) {
+  line.clear();
+  if (offset != streamAt_ && std::fseek(file_ptr_, offset, SEEK_SET) != 0) {
+    streamAt_ = -1;
+    return err::kFileSystemError;
+  }
+  streamAt_ = offset;
+  int c = getc_unlocked(file_ptr_);
+  if (c == EOF || c == kCtrlZ) {
+    streamAt_ = -1;
+    return err::kRecordNotAvailable;
+  }
+  const auto keep = static_cast<std::size_t>(width_) + 1;  // one more for a CR before LF
+  long pos = offset;
+  while (c != EOF && c != '\n') {
+    if (line.size() < keep) line.push_back(static_cast<char>(c));
+    ++pos;
+    c = getc_unlocked(file_ptr_);
+  }
+  if (c == '\n') ++pos;
+  if (!line.empty() && line.back() == '\r' && pos - offset <= static_cast<long>(keep) + 1)
+    line.pop_back();
+  nextOffset = streamAt_ = pos;
+  if (c == EOF) streamAt_ = -1;
+  return err::kOk;
+}
+
+void TextTable::recordFromLine(std::string_view raw, Record& r) const {
+  std::string expanded;
+  expanded.reserve(static_cast<std::size_t>(width_));
+  for (const char c : raw) {
+    if (expanded.size() >= static_cast<std::size_t>(width_)) break;
+    if (c == '\t') {
+      expanded.append(kTabStop - expanded.size() % kTabStop, ' ');
+    } else {
+      expanded.push_back(c);
+    }
+  }
+  expanded = padRight(expanded, static_cast<std::size_t>(width_));
+  if (decl_.oem) convertCp852ToCp1250(expanded);
+  std::size_t at = 0;
+  for (int i = 0; i < r.fieldCount(); ++i) {
+    const auto w = static_cast<std::size_t>(r.field(i).size);
+    r.setText(i, std::string_view(expanded).substr(at, w));
+    at += w;
+  }
+}
+
+std::string TextTable::lineOf(const Record& r) const {
+  std::string line;
+  line.reserve(static_cast<std::size_t>(width_));
+  for (int i = 0; i < r.fieldCount(); ++i) line += r.text(i);
+  return line;
+}
+
+int TextTable::next() {
+  if (!file_ptr_) return fail(err::kFileNotOpen);
+  record_.clear();
+  if (ended_) return fail(err::kRecordNotAvailable);
+  long nextOffset = readOffset_;
+  const int rc = readLineAt(readOffset_, line_, nextOffset);
+  if (rc == err::kRecordNotAvailable) ended_ = true;
+  if (rc) return fail(rc);
+  recordFromLine(line_, record_);
+  current_ = Position{readOffset_ + 1};  // positions count from 1: 0 means none
+  readOffset_ = nextOffset;
+  return ok();
+}
+
+int TextTable::reget(Position p) {
+  if (!file_ptr_) return fail(err::kFileNotOpen);
+  if (p.row <= 0) return fail(err::kRecordNotFound);
+  long nextOffset = 0;
+  record_.clear();
+  if (const int rc = readLineAt(static_cast<long>(p.row - 1), line_, nextOffset))
+    return fail(rc == err::kRecordNotAvailable ? err::kRecordNotFound : rc);
+  recordFromLine(line_, record_);
+  current_ = p;
+  return ok();
+}
+
+int TextTable::append() {
+  if (!file_ptr_) return fail(err::kFileNotOpen);
+  if (lock_.mode() == AccessMode::ReadOnly) return fail(err::kAccessDenied);
+  std::string line = lineOf(record_);
+  if (decl_.oem) convertCp1250ToCp852(line);
+  line.resize(clipRight(line).size());
+  line += "\r\n";
+  streamAt_ = -1;
+  if (std::fseek(file_ptr_, 0, SEEK_END) != 0) return fail(err::kFileSystemError);
+  long end = std::ftell(file_ptr_);
+  if (end > 0) {
+    // A Ctrl-Z that ends the file is overwritten by the new line.
+    std::fseek(file_ptr_, end - 1, SEEK_SET);
+    if (std::fgetc(file_ptr_) == kCtrlZ) --end;
+    std::fseek(file_ptr_, end, SEEK_SET);
+  }
+  if (std::fwrite(line.data(), 1, line.size(), file_ptr_) != line.size() ||
+      std::fflush(file_ptr_) != 0)
+    return fail(err::kFileSystemError);
+  if (ftruncate(fileno(file_ptr_), end + static_cast<long>(line.size())) != 0)
+    return fail(err::kFileSystemError);
+  current_ = Position{end + 1};
+  return ok();
+}
+
+std::int64_t TextTable::records() {
+  if (!file_ptr_) {
+    fail(err::kFileNotOpen);
+    return 0;
+  }
+  std::int64_t n = 0;
+  long offset = 0, nextOffset = 0;
+  std::string line;
+  while (readLineAt(offset, line, nextOffset) == err::kOk) {
+    ++n;
+    offset = nextOffset;
+  }
+  ok();
+  return n;
+}
+
+}  // namespace obrazac

@@ -1,0 +1,65 @@
+// The text-file backend: one record per line, fields side by side in fixed columns. Lines end in
+// CR LF; writing drops trailing blanks; reading clears the buffer first, expands TAB to the next
+// multiple of 8 columns, cuts long lines and stops at a Ctrl-Z that begins a line. Tables with
+// the OEM attribute hold code page 852 on disk. Keys do not exist here (error 80).
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "data/table.h"
+
+namespace obrazac {
+
+class TextTable final : public Table {
+ public:
+  TextTable(const TableDecl& decl, std::filesystem::path file);
+  ~TextTable() override;
+
+  using Table::get;
+  using Table::set;
+  using Table::setLast;
+
+  bool isOpen() const override { return file_ptr_ != nullptr; }
+  int open(AccessMode mode = AccessMode::DenyNone) override;
+  void close() override;
+  int create() override;
+  int empty() override;
+
+  int set(int) override { return fail(err::kUnsupportedFunction); }
+  int setLast(int) override { return fail(err::kUnsupportedFunction); }
+  int setPhysical() override;
+  int next() override;
+  int previous() override { return fail(err::kUnsupportedFunction); }
+  int get(int) override { return fail(err::kUnsupportedFunction); }
+  int reget(Position p) override;
+
+  int add() override { return append(); }
+  int append() override;
+  int build() override { return ok(); }
+  int put() override { return fail(err::kUnsupportedFunction); }
+  int remove() override { return fail(err::kUnsupportedFunction); }
+  std::int64_t records() override;
+  int send(std::string_view) override { return ok(); }
+
+  int begin() override { return fail(err::kUnsupportedFunction); }
+  int commit() override { return fail(err::kUnsupportedFunction); }
+  int rollback() override { return fail(err::kUnsupportedFunction); }
+
+  // The record as one line of fixed columns, and back (no code-page conversion).
+  std::string lineOf(const Record& r) const;
+  void recordFromLine(std::string_view line, Record& r) const;
+
+ private:
+  int readLineAt(long offset, std::string& line, long& nextOffset);
+
+  std::FILE* file_ptr_ = nullptr;
+  ShareLock lock_;
+  int width_ = 0;
+  long readOffset_ = 0;  // where the next line begins
+  long streamAt_ = -1;   // where the stream stands, -1 when unknown
+  bool ended_ = false;
+  std::string line_;
+};
+
+}  // namespace obrazac
