@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "data/table_decl.h"
 
@@ -41,5 +42,21 @@ KeyDecl key(std::string name, std::initializer_list<std::string> components, uns
             std::string_view description = {});
 
 FieldRule rangeRule(std::string field, std::int64_t low, std::int64_t high, std::string_view label);
+
+struct KeyedAttrs {
+  bool create = true;  // a missing file is created empty
+  bool oem = true;     // declared with OEM text
+};
+
+// A keyed table; most are declared with create and OEM text, the rest say so: {.oem = false}.
+TableDecl keyed(std::string file, std::string prefix, std::vector<FieldDecl> fields,
+                std::vector<KeyDecl> keys, KeyedAttrs attrs = {});
+
+// A text-file table: create, no OEM text, every field STRING laid side by side on the line.
+TableDecl textFile(std::string file, std::string prefix, std::vector<FieldDecl> fields);
+
+// The same file declared once more under another prefix, for a second buffer and position:
+// same fields, keys and attributes; field rules stay with the first declaration.
+TableDecl redeclared(const TableDecl& first, std::string prefix);
 
 }  // namespace obrazac::decl
