@@ -173,6 +173,8 @@ KeyedTable::KeyStatements& KeyedTable::keyStatements(int key) {
   s.backwardAll = sql::Statement(
       db_, head + " WHERE " + k + " IS NOT NULL ORDER BY " + k + " DESC, rowid DESC LIMIT ?3");
   s.equal = sql::Statement(db_, head + " WHERE " + k + " = ?1 ORDER BY rowid LIMIT 1");
+  s.equalOther = sql::Statement(
+      db_, "SELECT 1 FROM " + schema_.table + " WHERE " + k + " = ?1 AND rowid <> ?2 LIMIT 1");
   return keyStatements_.emplace(key, std::move(s)).first->second;
 }
 
@@ -294,6 +296,18 @@ int KeyedTable::get(int keyIndex) {
   if (rc != SQLITE_ROW) return sqliteError(rc);
   becomeCurrent(row);
   return ok();
+}
+
+bool KeyedTable::keyValueExists(int keyIndex, const Record& probe, Position except) {
+  if (!db_ || keyIndex < 0 || keyIndex >= static_cast<int>(schema_.keys.size())) return false;
+  const auto encoded = schema_.keys[static_cast<std::size_t>(keyIndex)].encode(probe);
+  if (!encoded) return false;
+  auto& s = keyStatements(keyIndex).equalOther;
+  s.bindBlob(1, *encoded);
+  s.bind(2, except.row);
+  const bool found = s.step() == SQLITE_ROW;
+  s.reset();
+  return found;
 }
 
 int KeyedTable::reget(Position p) {

@@ -36,6 +36,7 @@ class KeyedTable final : public Table {
   int previous() override { return step(false); }
   int get(int keyIndex) override;
   int reget(Position p) override;
+  bool keyValueExists(int keyIndex, const Record& probe, Position except) override;
 
   int add() override;
   int append() override;
@@ -62,7 +63,7 @@ class KeyedTable final : public Table {
   };
   enum class Place { BeforeFirst, AfterLast, AtRow };
   struct KeyStatements {
-    sql::Statement forward, backward, backwardAll, equal;
+    sql::Statement forward, backward, backwardAll, equal, equalOther;
   };
 
   int sqliteError(int rc);

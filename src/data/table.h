@@ -55,6 +55,10 @@ class Table {
   int setLast(std::string_view key) { return setLast(decl_.keyIndex(key)); }
   int get(std::string_view key) { return get(decl_.keyIndex(key)); }
 
+  // Whether another record than `except` has the probe's value in that key; touches neither
+  // the buffer nor the position (used to name the key a duplicate collides on).
+  virtual bool keyValueExists(int keyIndex, const Record& probe, Position except) = 0;
+
   Position position() const { return current_; }
   virtual int reget(Position p) = 0;
 

@@ -33,6 +33,7 @@ class TextTable final : public Table {
   int previous() override { return fail(err::kUnsupportedFunction); }
   int get(int) override { return fail(err::kUnsupportedFunction); }
   int reget(Position p) override;
+  bool keyValueExists(int, const Record&, Position) override { return false; }
 
   int add() override { return append(); }
   int append() override;
