@@ -29,8 +29,9 @@ KeyedSchema::KeyedSchema(const TableDecl& d) : decl(&d), table(sql::quoted(table
   }
 }
 
-std::string KeyedSchema::selectSql(const std::string& walkKey) const {
-  return "SELECT rowid, _version, " + walkKey + ", " + columnList + " FROM " + table;
+std::string KeyedSchema::selectSql(const std::string& walkKey, const std::string& alias) const {
+  return "SELECT rowid, _version, " + walkKey + ", " + columnList + " FROM " +
+         qualifiedTable(alias);
 }
 
 std::string KeyedSchema::keyColumn(std::size_t key) const {
@@ -65,8 +66,8 @@ std::string KeyedSchema::insertSql() const {
   return "INSERT INTO " + table + " (" + cols + ") VALUES (" + params + ")";
 }
 
-std::string KeyedSchema::updateSql(bool watched) const {
-  std::string s = "UPDATE " + table + " SET ";
+std::string KeyedSchema::updateSql(bool watched, const std::string& alias) const {
+  std::string s = "UPDATE " + qualifiedTable(alias) + " SET ";
   for (const auto& f : decl->fields) s += sql::quoted(f.name) + " = ?, ";
   for (std::size_t k = 0; k < keys.size(); ++k) s += keyColumn(k) + " = ?, ";
   s += "_version = _version + 1 WHERE rowid = ?";

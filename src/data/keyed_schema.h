@@ -20,15 +20,20 @@ struct KeyedSchema {
   std::vector<CompiledKey> keys;
   std::string columnList;  // the field columns, quoted, comma separated
 
-  // SELECT rowid, _version, <walkKey>, the fields FROM the table.
-  std::string selectSql(const std::string& walkKey) const;
+  // SELECT rowid, _version, <walkKey>, the fields FROM the table (in an attached file when an
+  // alias is given).
+  std::string selectSql(const std::string& walkKey, const std::string& alias = {}) const;
+  std::string qualifiedTable(const std::string& alias) const {
+    return alias.empty() ? table : alias + "." + table;
+  }
   std::string keyColumn(std::size_t key) const;  // quoted: "_k_KEYNAZIV"
   std::string indexName(std::size_t key) const;  // quoted: "TBPOSLOD_KEYNAZIV"
   std::string createTableSql() const;
   std::string createIndexSql(std::size_t key) const;
   std::string dropIndexSql(std::size_t key) const;
-  std::string insertSql() const;              // binds the fields, then every key column
-  std::string updateSql(bool watched) const;  // ... WHERE rowid = ? [AND _version = ?]
+  std::string insertSql() const;  // binds the fields, then every key column
+  std::string updateSql(
+      bool watched, const std::string& alias = {}) const;  // ... WHERE rowid = ? [AND _version = ?]
   int parameterCount() const { return static_cast<int>(decl->fields.size() + keys.size()); }
 
   // Binds fields and key encodings from parameter 1 on.

@@ -49,23 +49,7 @@ KeyedTable::~KeyedTable() {
 
 int KeyedTable::sqliteError(int rc) {
   driverError_ = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
-  switch (rc & 0xFF) {
-    case SQLITE_CONSTRAINT:
-      return fail(rc == SQLITE_CONSTRAINT_UNIQUE ? err::kDuplicateKey : err::kFileSystemError);
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-      return fail(err::kFileLocked);
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-      return fail(err::kInvalidDataFile);
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-      return fail(err::kAccessDenied);
-    case SQLITE_CANTOPEN:
-      return fail(err::kPathNotFound);
-    default:
-      return fail(err::kFileSystemError);
-  }
+  return fail(sql::storeCodeOf(rc));
 }
 
 int KeyedTable::open(AccessMode mode) {

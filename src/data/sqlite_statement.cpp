@@ -1,5 +1,7 @@
 #include "data/sqlite_statement.h"
 
+#include "data/store_error.h"
+
 namespace obrazac::sql {
 
 Statement::Statement(sqlite3* db, std::string_view text) {
@@ -9,6 +11,30 @@ Statement::Statement(sqlite3* db, std::string_view text) {
 
 int exec(sqlite3* db, const std::string& text) {
   return sqlite3_exec(db, text.c_str(), nullptr, nullptr, nullptr);
+}
+
+int storeCodeOf(int rc) {
+  switch (rc & 0xFF) {
+    case SQLITE_OK:
+    case SQLITE_DONE:
+    case SQLITE_ROW:
+      return err::kOk;
+    case SQLITE_CONSTRAINT:
+      return rc == SQLITE_CONSTRAINT_UNIQUE ? err::kDuplicateKey : err::kFileSystemError;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return err::kFileLocked;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+      return err::kInvalidDataFile;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+      return err::kAccessDenied;
+    case SQLITE_CANTOPEN:
+      return err::kPathNotFound;
+    default:
+      return err::kFileSystemError;
+  }
 }
 
 std::string quoted(std::string_view identifier) {

@@ -60,6 +60,9 @@ class Statement {
 // Runs statements without results; returns the SQLite result code.
 int exec(sqlite3* db, const std::string& text);
 
+// The table store's error code for an SQLite result code (40 for a unique key, 32 when busy...).
+int storeCodeOf(int rc);
+
 // Quotes an identifier for SQL text.
 std::string quoted(std::string_view identifier);
 
