@@ -17,8 +17,8 @@ struct UsageError : std::runtime_error {
 };
 
 struct Invocation {
-  std::filesystem::path workDir;        // --dir, the working folder (default: current folder)
-  std::span<const std::string> args;    // the words after the command name
+  std::filesystem::path workDir;      // --dir, the working folder (default: current folder)
+  std::span<const std::string> args;  // the words after the command name
   std::ostream& out;
   std::ostream& err;
   std::istream& in;

@@ -7,13 +7,22 @@ namespace obrazac::cli {
 
 int runPicture(const Invocation&);
 int runId(const Invocation&);
+int runInit(const Invocation&);
+int runTable(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
-      Command{"picture", "picture SLIKA VRIJEDNOST   vrijednost ispisana po slici (N10.2, D6., T1 ...)",
+      Command{"picture",
+              "picture SLIKA VRIJEDNOST   vrijednost ispisana po slici (N10.2, D6., T1 ...)",
               runPicture},
-      Command{"id", "id jmbg|mb|opcina|birthdate VRIJEDNOST   provjera kontrolne znamenke",
-              runId},
+      Command{"id", "id jmbg|mb|opcina|birthdate VRIJEDNOST   provjera kontrolne znamenke", runId},
+      Command{"init", "init   radna mapa sa svim tablicama, praznima", runInit},
+      Command{"table",
+              "table DATOTEKA list [--key KLJUČ] [--from POLJE=VRIJEDNOST ...]\n"
+              "  table DATOTEKA count\n"
+              "  table DATOTEKA add POLJE=VRIJEDNOST ...\n"
+              "  table DATOTEKA delete --key KLJUČ POLJE=VRIJEDNOST ...",
+              runTable},
   };
   return commands;
 }

@@ -26,7 +26,11 @@ bool lockByte(int fd, off_t byte, short type) {
 
 int ShareLock::acquire(const std::filesystem::path& tableFile, AccessMode mode) {
   release();
-  const std::string lockPath = tableFile.string() + ".lck";
+  // The lock files live in a hidden folder of the working folder, out of the bookkeeper's way.
+  const auto lockDir = tableFile.parent_path() / ".locks";
+  std::error_code ec;
+  std::filesystem::create_directory(lockDir, ec);
+  const std::string lockPath = (lockDir / tableFile.filename()).string();
   const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
   if (fd < 0) return errno == EACCES ? err::kAccessDenied : err::kFileSystemError;
   const short readLock = mode == AccessMode::DenyAll ? F_WRLCK : F_RDLCK;

@@ -1,7 +1,7 @@
 // The sharing modes of an open table across contexts and processes, held as open-file-description
-// locks on a small lock file beside the table ("TBPOSLOD.DAT.lck"). A conflicting open is refused
-// at once (error 5), never waited for; a process that dies releases its locks with it, so a lock
-// can never go stale.
+// locks on a small lock file of the same name in the working folder's ".locks" folder. A
+// conflicting open is refused at once (error 5), never waited for; a process that dies releases its
+// locks with it, so a lock can never go stale.
 #pragma once
 
 #include <filesystem>

@@ -1,27 +1,15 @@
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
+#include "support/cli_runner.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
 
-struct CliResult {
-  std::string output;  // stdout and stderr together
-  int exitCode;
-};
-
-CliResult runCli(const std::string& args) {
-  const std::string command = std::string(OBRAZAC_CLI_PATH) + " " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return {"popen failed", -1};
-  CliResult run{{}, -1};
-  char buffer[256];
-  while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) run.output.append(buffer, n);
-  const int status = pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using obrazac::testing::CliResult;
+using obrazac::testing::runCli;
 
 TEST(CliId, ChecksAndBirthDates) {
   struct Case {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
+#include "support/cli_runner.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,27 +9,12 @@
 
 namespace {
 
-struct CliResult {
-  std::string out;
-  int exitCode = -1;
-};
-
-// Runs obrazac-cli with the given (shell-quoted) arguments; stderr goes to stdout.
-CliResult runCli(const std::string& args) {
-  const std::string command = std::string(OBRAZAC_CLI_PATH) + " " + args + " 2>&1";
-  CliResult run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buf[256];
-  while (std::fgets(buf, sizeof buf, pipe) != nullptr) run.out += buf;
-  const int status = pclose(pipe);
-  if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-  return run;
-}
+using obrazac::testing::CliResult;
+using obrazac::testing::runCli;
 
 TEST(PictureCommand, PrintsTheFormattedValue) {
   const struct {
-    std::string args, out;
+    std::string args, output;
   } cases[] = {
       {"picture 'N-12.`2' -1234.56", "   -1.234,56\n"},
       {"picture N-015v2 -123.45", "-00000000012345\n"},
@@ -37,7 +24,7 @@ TEST(PictureCommand, PrintsTheFormattedValue) {
   for (const auto& c : cases) {
     const CliResult run = runCli(c.args);
     EXPECT_EQ(run.exitCode, 0) << c.args;
-    EXPECT_EQ(run.out, c.out) << c.args;
+    EXPECT_EQ(run.output, c.output) << c.args;
   }
 }
 
@@ -46,7 +33,8 @@ TEST(PictureCommand, BadPictureOrValueIsAUsageError) {
                            "picture T1 24:00", "picture Q1 5", "picture N10.2"}) {
     const CliResult run = runCli(args);
     EXPECT_EQ(run.exitCode, 2) << args;
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << args << ": " << run.out;
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1)
+        << args << ": " << run.output;
   }
 }
 
