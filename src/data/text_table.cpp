@@ -39,7 +39,7 @@ int TextTable::open(AccessMode mode) {
     return fail(errno == EACCES ? err::kAccessDenied : err::kFileSystemError);
   }
   readOffset_ = 0;
-  ended_ = false;
+  streamAt_ = -1;  // a new stream: what was known of the last one no longer holds
   current_ = {};
   return ok();
 }
@@ -68,14 +68,12 @@ int TextTable::empty() {
   std::rewind(file_ptr_);
   streamAt_ = 0;
   readOffset_ = 0;
-  ended_ = false;
   return ok();
 }
 
 int TextTable::setPhysical() {
   if (!file_ptr_) return fail(err::kFileNotOpen);
   readOffset_ = 0;
-  ended_ = false;
   return ok();
 }
 
@@ -139,11 +137,9 @@ std::string TextTable::lineOf(const Record& r) const {
 int TextTable::next() {
   if (!file_ptr_) return fail(err::kFileNotOpen);
   record_.clear();
-  if (ended_) return fail(err::kRecordNotAvailable);
+  // At the end the walk stays where it is, so a line appended later is the next one read.
   long nextOffset = readOffset_;
-  const int rc = readLineAt(readOffset_, line_, nextOffset);
-  if (rc == err::kRecordNotAvailable) ended_ = true;
-  if (rc) return fail(rc);
+  if (const int rc = readLineAt(readOffset_, line_, nextOffset)) return fail(rc);
   recordFromLine(line_, record_);
   current_ = Position{readOffset_ + 1};  // positions count from 1: 0 means none
   readOffset_ = nextOffset;
@@ -165,26 +161,36 @@ int TextTable::reget(Position p) {
 int TextTable::append() {
   if (!file_ptr_) return fail(err::kFileNotOpen);
   if (lock_.mode() == AccessMode::ReadOnly) return fail(err::kAccessDenied);
-  std::string line = lineOf(record_);
-  if (decl_.oem) convertCp1250ToCp852(line);
-  line.resize(clipRight(line).size());
-  line += "\r\n";
   streamAt_ = -1;
   if (std::fseek(file_ptr_, 0, SEEK_END) != 0) return fail(err::kFileSystemError);
   long end = std::ftell(file_ptr_);
-  if (end > 0) {
-    // A Ctrl-Z that ends the file is overwritten by the new line.
-    std::fseek(file_ptr_, end - 1, SEEK_SET);
-    if (std::fgetc(file_ptr_) == kCtrlZ) --end;
-    std::fseek(file_ptr_, end, SEEK_SET);
-  }
-  if (std::fwrite(line.data(), 1, line.size(), file_ptr_) != line.size() ||
+  if (end < 0) return fail(err::kFileSystemError);
+  // A Ctrl-Z that ends the file is overwritten by the new line.
+  if (end > 0 && byteAt(end - 1) == kCtrlZ) --end;
+  // A last line left without its line end gets one, so the new line does not run on from it.
+  const bool endLastLine = end > 0 && byteAt(end - 1) != '\n';
+  std::string line = endLastLine ? "\r\n" : "";
+  const long start = end + static_cast<long>(line.size());
+  std::string text = lineOf(record_);
+  if (decl_.oem) convertCp1250ToCp852(text);
+  line += clipRight(text);
+  line += "\r\n";
+  if (std::fseek(file_ptr_, end, SEEK_SET) != 0 ||
+      std::fwrite(line.data(), 1, line.size(), file_ptr_) != line.size() ||
       std::fflush(file_ptr_) != 0)
     return fail(err::kFileSystemError);
   if (ftruncate(fileno(file_ptr_), end + static_cast<long>(line.size())) != 0)
     return fail(err::kFileSystemError);
-  current_ = Position{end + 1};
+  // A walk that stood at the end of the file goes on with the new line.
+  if (readOffset_ >= end) readOffset_ = start;
+  current_ = Position{start + 1};
   return ok();
+}
+
+// The byte at offset, or EOF; leaves the stream somewhere else.
+int TextTable::byteAt(long offset) {
+  if (std::fseek(file_ptr_, offset, SEEK_SET) != 0) return EOF;
+  return std::fgetc(file_ptr_);
 }
 
 std::int64_t TextTable::records() {

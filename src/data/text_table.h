@@ -1,7 +1,8 @@
 // The text-file backend: one record per line, fields side by side in fixed columns. Lines end in
 // CR LF; writing drops trailing blanks; reading clears the buffer first, expands TAB to the next
-// multiple of 8 columns, cuts long lines and stops at a Ctrl-Z that begins a line. Tables with
-// the OEM attribute hold code page 852 on disk. Keys do not exist here (error 80).
+// multiple of 8 columns, cuts long lines and stops at a Ctrl-Z that begins a line. Appending
+// overwrites a Ctrl-Z that ends the file and first ends a last line left without CR LF. Tables
+// with the OEM attribute hold code page 852 on disk. Keys do not exist here (error 80).
 #pragma once
 
 #include <cstdio>
@@ -53,13 +54,13 @@ class TextTable final : public Table {
 
  private:
   int readLineAt(long offset, std::string& line, long& nextOffset);
+  int byteAt(long offset);
 
   std::FILE* file_ptr_ = nullptr;
   ShareLock lock_;
   int width_ = 0;
   long readOffset_ = 0;  // where the next line begins
   long streamAt_ = -1;   // where the stream stands, -1 when unknown
-  bool ended_ = false;
   std::string line_;
 };
 
