@@ -272,9 +272,14 @@ int KeyedTable::get(int keyIndex) {
   if (!encoded) return fail(err::kRecordNotFound);
   auto& s = keyStatements(keyIndex).equal;
   s.bindBlob(1, *encoded);
+  return readOne(s, true);
+}
+
+// Steps a statement that finds at most one record and makes it the current one.
+int KeyedTable::readOne(sql::Statement& s, bool hasKey) {
   Row row{0, 0, {}, Record(decl_)};
   const int rc = s.step();
-  if (rc == SQLITE_ROW) takeRow(s, true, row);
+  if (rc == SQLITE_ROW) takeRow(s, hasKey, row);
   s.reset();
   if (rc == SQLITE_DONE) return fail(err::kRecordNotFound);
   if (rc != SQLITE_ROW) return sqliteError(rc);
@@ -298,14 +303,7 @@ int KeyedTable::reget(Position p) {
   if (!db_) return fail(err::kFileNotOpen);
   auto& s = cached(byRow_, schema_.selectSql("NULL") + " WHERE rowid = ?1");
   s.bind(1, p.row);
-  Row row{0, 0, {}, Record(decl_)};
-  const int rc = s.step();
-  if (rc == SQLITE_ROW) takeRow(s, false, row);
-  s.reset();
-  if (rc == SQLITE_DONE) return fail(err::kRecordNotFound);
-  if (rc != SQLITE_ROW) return sqliteError(rc);
-  becomeCurrent(row);
-  return ok();
+  return readOne(s, false);
 }
 
 void KeyedTable::wrote() {

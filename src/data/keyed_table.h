@@ -72,6 +72,7 @@ class KeyedTable final : public Table {
   int fill(bool forward);
   void takeRow(const sql::Statement& s, bool hasKey, Row& row);
   void becomeCurrent(const Row& row);
+  int readOne(sql::Statement& s, bool hasKey);
   void wrote();
   void dropReadAhead() {
     aheadCount_ = aheadNext_ = 0;
