@@ -4,7 +4,10 @@ BUILD    ?= build/release
 TESTDIR  ?= build/test
 GENERATOR = -G Ninja
 
-.PHONY: all deps build test bench clean format
+FUZZDIR  ?= build/fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build test bench fuzz clean format
 
 all: build
 
@@ -24,8 +27,20 @@ test: deps
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
 
+# Each fuzz target runs for FUZZ_SECONDS; crashes are kept under build/fuzz/crashes.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZDIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOBRAZAC_FUZZ=ON
+	cmake --build $(FUZZDIR) -j $(JOBS) --target $$(cd fuzz && ls *_fuzz.cpp | sed 's/.cpp//')
+	@mkdir -p $(FUZZDIR)/crashes
+	@for f in $(FUZZDIR)/fuzz/*_fuzz; do \
+	  name=$$(basename $$f); mkdir -p $(FUZZDIR)/corpus/$$name; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -max_len=20000 -artifact_prefix=$(FUZZDIR)/crashes/ \
+	      $(FUZZDIR)/corpus/$$name || exit 1; \
+	done
+
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf build
