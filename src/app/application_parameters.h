@@ -3,6 +3,9 @@
 // makes sure it exists with its defaults; the runs read it.
 #pragma once
 
+#include <filesystem>
+#include <string_view>
+
 #include "data/context.h"
 
 namespace obrazac {
@@ -20,5 +23,11 @@ int readParameters(Context& ctx);
 
 // The value of thirteen "1" characters in APL:JMBG marks an authorised person still to be entered.
 bool authorisedPersonMissing(const Record& apl);
+
+// A folder of the parameters (APL:RADDIR, APL:ULAZDIR, APL:IZLAZDIR; Windows-1250 as stored)
+// as a path to put file names after: trailing blanks removed, backslashes read as separators,
+// and a final separator added when the user typed none. A blank value gives an empty path, so
+// the files lie in the current folder.
+std::filesystem::path folderWithSeparator(std::string_view stored);
 
 }  // namespace obrazac

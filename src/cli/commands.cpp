@@ -9,6 +9,7 @@ int runPicture(const Invocation&);
 int runId(const Invocation&);
 int runInit(const Invocation&);
 int runTable(const Invocation&);
+int runParams(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -23,6 +24,10 @@ std::span<const Command> allCommands() {
               "  table DATOTEKA add POLJE=VRIJEDNOST ...\n"
               "  table DATOTEKA delete --key KLJUČ POLJE=VRIJEDNOST ...",
               runTable},
+      Command{"params",
+              "params [POLJE=VRIJEDNOST ...]   aplikacijski parametri: prikaz, ili promjena uz\n"
+              "  provjere obrasca parametara",
+              runParams},
   };
   return commands;
 }
