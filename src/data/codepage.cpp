@@ -8,6 +8,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -150,6 +151,18 @@ const Tables& tables() {
   return t;
 }
 
+// The length of the text's leading run of ASCII, which reads the same in Windows-1250 and UTF-8
+// (domain text is mostly such).
+std::size_t asciiPrefix(std::string_view text) {
+  std::size_t n = 0;
+  for (std::uint64_t word; n + sizeof word <= text.size(); n += sizeof word) {
+    std::memcpy(&word, text.data() + n, sizeof word);
+    if (word & 0x8080808080808080ULL) break;
+  }
+  while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80) ++n;
+  return n;
+}
+
 void convertBytes(std::span<char> text, const std::array<char, 256>& table) {
   for (char& c : text) c = table[static_cast<unsigned char>(c)];
 }
@@ -157,37 +170,46 @@ void convertBytes(std::span<char> text, const std::array<char, 256>& table) {
 }  // namespace
 
 std::string utf8FromCp1250(std::string_view text) {
-  const Tables& t = tables();
-  std::size_t size = 0;
-  for (char c : text) size += t.utf8[static_cast<unsigned char>(c)].size;
   std::string out;
-  out.reserve(size);
-  for (char c : text) {
-    const auto& u = t.utf8[static_cast<unsigned char>(c)];
-    out.append(u.bytes, u.size);
-  }
+  out.reserve(text.size());
+  appendUtf8FromCp1250(out, text);
   return out;
 }
 
 std::string cp1250FromUtf8(std::string_view utf8) {
-  const Tables& t = tables();
   std::string out;
   out.reserve(utf8.size());
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    const char c = utf8[pos];
-    if (static_cast<unsigned char>(c) < 0x80) {
-      out += c;
-      ++pos;
-      continue;
-    }
+  appendCp1250FromUtf8(out, utf8);
+  return out;
+}
+
+// Both conversions copy each run of ASCII as it is and look up only the characters in between.
+void appendUtf8FromCp1250(std::string& out, std::string_view text) {
+  const Tables& t = tables();
+  while (!text.empty()) {
+    const std::size_t plain = asciiPrefix(text);
+    out.append(text.data(), plain);
+    text.remove_prefix(plain);
+    if (text.empty()) break;
+    const auto& u = t.utf8[static_cast<unsigned char>(text.front())];
+    out.append(u.bytes, u.size);
+    text.remove_prefix(1);
+  }
+}
+
+void appendCp1250FromUtf8(std::string& out, std::string_view utf8) {
+  const Tables& t = tables();
+  while (!utf8.empty()) {
+    const std::size_t plain = asciiPrefix(utf8);
+    out.append(utf8.data(), plain);
+    utf8.remove_prefix(plain);
+    if (utf8.empty()) break;
     char32_t cp;
-    pos += decodeUtf8(utf8, pos, cp);
+    utf8.remove_prefix(decodeUtf8(utf8, 0, cp));
     const std::int16_t byte =
         cp < t.cp1250ByCodePoint.size() ? t.cp1250ByCodePoint[cp] : std::int16_t{-1};
-    out += byte < 0 ? kUnmapped : static_cast<char>(byte);
+    out.push_back(byte < 0 ? kUnmapped : static_cast<char>(byte));
   }
-  return out;
 }
 
 std::string cp852FromCp1250(std::string_view text) {

@@ -20,6 +20,11 @@ std::string utf8FromCp1250(std::string_view text);
 // surrogate).
 std::string cp1250FromUtf8(std::string_view utf8);
 
+// The same two conversions appending to `out`, so a caller converting field after field reuses
+// one buffer instead of allocating a string per field.
+void appendUtf8FromCp1250(std::string& out, std::string_view text);
+void appendCp1250FromUtf8(std::string& out, std::string_view utf8);
+
 // Windows-1250 to OEM 852 and back, byte for byte: the same letter where both pages have it
 // (all Croatian letters do), '?' where the target page lacks it. The results have the length of
 // the input, so the in-place forms convert record fields without allocating.

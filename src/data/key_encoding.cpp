@@ -1,5 +1,6 @@
 #include "data/key_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -77,13 +78,25 @@ void appendComponent(std::string& out, const Record& record, int field, bool fol
   const FieldDecl& f = record.field(field);
   if (f.type == FieldType::String || f.type == FieldType::Memo) {
     const auto& table = fold ? tables().folded : tables().exact;
-    for (const char c : record.text(field))
-      out.push_back(static_cast<char>(table[static_cast<unsigned char>(c)]));
+    const std::string& text = record.text(field);
+    const std::size_t start = out.size();
+    out.resize(start + text.size());
+    std::transform(
+        text.begin(), text.end(), out.begin() + static_cast<std::ptrdiff_t>(start),
+        [&table](char c) { return static_cast<char>(table[static_cast<unsigned char>(c)]); });
     return;
   }
   const auto biased = static_cast<std::uint64_t>(record.integer(field)) ^ 0x8000000000000000ULL;
-  for (int shift = 56; shift >= 0; shift -= 8)
-    out.push_back(static_cast<char>((biased >> shift) & 0xFF));
+  char bytes[8];
+  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>((biased >> (56 - 8 * i)) & 0xFF);
+  out.append(bytes, sizeof bytes);
+}
+
+// The first `count` components of the key.
+void appendComponents(std::string& out, const Record& record, const CompiledKey& key,
+                      std::size_t count) {
+  for (std::size_t i = 0; i < count && i < key.fields.size(); ++i)
+    appendComponent(out, record, key.fields[i], key.decl->nocase);
 }
 
 bool componentIsEmpty(const Record& record, int field) {
@@ -113,14 +126,21 @@ bool CompiledKey::isEmpty(const Record& record) const {
 
 std::string CompiledKey::encodePrefix(const Record& record, std::size_t count) const {
   std::string out;
-  for (std::size_t i = 0; i < count && i < fields.size(); ++i)
-    appendComponent(out, record, fields[i], decl->nocase);
+  appendComponents(out, record, *this, count);
   return out;
 }
 
+bool CompiledKey::encode(const Record& record, std::string& out) const {
+  out.clear();
+  if (decl->opt && isEmpty(record)) return false;
+  appendComponents(out, record, *this, fields.size());
+  return true;
+}
+
 std::optional<std::string> CompiledKey::encode(const Record& record) const {
-  if (decl->opt && isEmpty(record)) return std::nullopt;
-  return encodePrefix(record, fields.size());
+  std::string out;
+  if (!encode(record, out)) return std::nullopt;
+  return out;
 }
 
 }  // namespace obrazac

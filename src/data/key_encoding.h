@@ -26,6 +26,8 @@ struct CompiledKey {
 
   // nullopt for an OPT key whose components are all blank or zero (the record stays out of it).
   std::optional<std::string> encode(const Record& record) const;
+  // The same into `out`, reusing its storage; false (and `out` empty) where nullopt is above.
+  bool encode(const Record& record, std::string& out) const;
   // The first `count` components only: the leading part of the key, for ranges.
   std::string encodePrefix(const Record& record, std::size_t count) const;
   bool isEmpty(const Record& record) const;

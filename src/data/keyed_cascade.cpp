@@ -61,7 +61,7 @@ class CascadeRun {
       sql::exec(db_, "ROLLBACK");
       return failed(rc);
     }
-    for (const auto& file : touched_) bumpFileGeneration(file);
+    for (const auto& file : touched_) ++fileGeneration(file);
     return outcome_;
   }
 

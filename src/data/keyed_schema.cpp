@@ -75,17 +75,24 @@ std::string KeyedSchema::updateSql(bool watched, const std::string& alias) const
   return s;
 }
 
-void KeyedSchema::bindRecord(sql::Statement& s, const Record& r) const {
+void KeyedSchema::bindRecord(sql::Statement& s, const Record& r,
+                             std::vector<std::string>& values) const {
+  values.resize(static_cast<std::size_t>(parameterCount()));
   int p = 1;
   for (int i = 0; i < r.fieldCount(); ++i, ++p) {
-    if (isTextField(r.field(i)))
-      s.bindText(p, utf8FromCp1250(clipRight(r.text(i))));
-    else
+    if (isTextField(r.field(i))) {
+      std::string& utf8 = values[static_cast<std::size_t>(p - 1)];
+      utf8.clear();
+      appendUtf8FromCp1250(utf8, clipRight(r.text(i)));
+      s.bindTextInPlace(p, utf8);
+    } else {
       s.bind(p, r.integer(i));
+    }
   }
   for (const auto& k : keys) {
-    if (auto enc = k.encode(r))
-      s.bindBlob(p++, *enc);
+    std::string& encoded = values[static_cast<std::size_t>(p - 1)];
+    if (k.encode(r, encoded))
+      s.bindBlobInPlace(p++, encoded);
     else
       s.bindNull(p++);
   }
@@ -94,7 +101,7 @@ void KeyedSchema::bindRecord(sql::Statement& s, const Record& r) const {
 void KeyedSchema::loadRecord(const sql::Statement& s, int first, Record& r) const {
   for (int i = 0; i < r.fieldCount(); ++i) {
     if (isTextField(r.field(i)))
-      r.setText(i, cp1250FromUtf8(s.text(first + i)));
+      r.setTextFromUtf8(i, s.text(first + i));
     else
       r.setInteger(i, s.integer(first + i));
   }

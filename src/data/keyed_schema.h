@@ -36,8 +36,10 @@ struct KeyedSchema {
       bool watched, const std::string& alias = {}) const;  // ... WHERE rowid = ? [AND _version = ?]
   int parameterCount() const { return static_cast<int>(decl->fields.size() + keys.size()); }
 
-  // Binds fields and key encodings from parameter 1 on.
-  void bindRecord(sql::Statement& s, const Record& r) const;
+  // Binds fields and key encodings from parameter 1 on. Text in UTF-8 and the key encodings are
+  // made in `values` (one buffer per parameter, kept from record to record so their storage is
+  // reused) and bound in place, so `values` must stay untouched until the statement is reset.
+  void bindRecord(sql::Statement& s, const Record& r, std::vector<std::string>& values) const;
   // Reads the field columns starting at column `first` into the record.
   void loadRecord(const sql::Statement& s, int first, Record& r) const;
 };

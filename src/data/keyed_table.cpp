@@ -12,7 +12,7 @@ constexpr int kFirstField = 3;  // rowid, _version, walk key, then the fields
 
 struct Generations {
   std::mutex mutex;
-  std::unordered_map<std::string, std::uint64_t> counts;
+  std::unordered_map<std::string, FileGeneration> counts;  // nodes never move
 };
 
 Generations& generations() {
@@ -28,16 +28,11 @@ std::string canonicalName(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::uint64_t fileGeneration(const std::filesystem::path& file) {
+FileGeneration& fileGeneration(const std::filesystem::path& file) {
+  const std::string name = canonicalName(file);
   auto& g = generations();
   std::lock_guard lock(g.mutex);
-  return g.counts[canonicalName(file)];
-}
-
-void bumpFileGeneration(const std::filesystem::path& file) {
-  auto& g = generations();
-  std::lock_guard lock(g.mutex);
-  ++g.counts[canonicalName(file)];
+  return g.counts[name];
 }
 
 KeyedTable::KeyedTable(const TableDecl& decl, std::filesystem::path file)
@@ -77,6 +72,7 @@ int KeyedTable::open(AccessMode mode) {
     close();
     return fail(code);
   }
+  generation_ = &fileGeneration(file_);
   walkKey_ = -1;
   place_ = Place::BeforeFirst;
   current_ = {};
@@ -139,8 +135,9 @@ int KeyedTable::empty() {
   return ok();
 }
 
-sql::Statement& KeyedTable::cached(std::unique_ptr<sql::Statement>& slot, const std::string& text) {
-  if (!slot) slot = std::make_unique<sql::Statement>(db_, text);
+template <class MakeSql>
+sql::Statement& KeyedTable::cached(std::unique_ptr<sql::Statement>& slot, MakeSql makeSql) {
+  if (!slot) slot = std::make_unique<sql::Statement>(db_, makeSql());
   return *slot;
 }
 
@@ -206,14 +203,15 @@ int KeyedTable::fill(bool forward) {
   aheadCount_ = 0;
   aheadNext_ = 0;
   aheadForward_ = forward;
-  aheadGeneration_ = fileGeneration(file_);
+  aheadGeneration_ = generation_->load();
   sql::Statement* s;
   const bool physical = walkKey_ < 0;
   if (physical) {
-    static const char* kFwd = " WHERE rowid > ?2 ORDER BY rowid LIMIT ?3";
-    static const char* kBwd = " WHERE rowid < ?2 ORDER BY rowid DESC LIMIT ?3";
-    const std::string head = schema_.selectSql("NULL");
-    s = forward ? &cached(physFwd_, head + kFwd) : &cached(physBwd_, head + kBwd);
+    const auto walkSql = [this](const char* where) {
+      return [this, where] { return schema_.selectSql("NULL") + where; };
+    };
+    s = forward ? &cached(physFwd_, walkSql(" WHERE rowid > ?2 ORDER BY rowid LIMIT ?3"))
+                : &cached(physBwd_, walkSql(" WHERE rowid < ?2 ORDER BY rowid DESC LIMIT ?3"));
     s->bind(2, place_ == Place::AfterLast ? INT64_MAX : placeRow_);
   } else {
     auto& ks = keyStatements(walkKey_);
@@ -243,12 +241,12 @@ int KeyedTable::step(bool forward) {
   if (!db_) return fail(err::kFileNotOpen);
   if (forward && place_ == Place::AfterLast) return fail(err::kRecordNotAvailable);
   const bool usable = aheadNext_ < aheadCount_ && aheadForward_ == forward &&
-                      aheadGeneration_ == fileGeneration(file_);
+                      aheadGeneration_ == generation_->load();
   if (!usable) {
     if (const int rc = fill(forward)) return rc;
     if (aheadCount_ == 0) return fail(err::kRecordNotAvailable);
   }
-  const Row& row = ahead_[aheadNext_++];
+  Row& row = ahead_[aheadNext_++];
   place_ = Place::AtRow;
   placeKey_ = row.key;
   placeRow_ = row.rowid;
@@ -256,8 +254,10 @@ int KeyedTable::step(bool forward) {
   return ok();
 }
 
-void KeyedTable::becomeCurrent(const Row& row) {
-  record_ = row.record;
+// The row's record becomes the buffer by exchange, not copy: a row is read once, and the
+// exchanged storage is reused when the read-ahead is filled again.
+void KeyedTable::becomeCurrent(Row& row) {
+  std::swap(record_, row.record);
   current_ = Position{row.rowid};
   currentVersion_ = row.version;
   watched_ = watchNext_;
@@ -301,19 +301,19 @@ bool KeyedTable::keyValueExists(int keyIndex, const Record& probe, Position exce
 
 int KeyedTable::reget(Position p) {
   if (!db_) return fail(err::kFileNotOpen);
-  auto& s = cached(byRow_, schema_.selectSql("NULL") + " WHERE rowid = ?1");
+  auto& s = cached(byRow_, [this] { return schema_.selectSql("NULL") + " WHERE rowid = ?1"; });
   s.bind(1, p.row);
   return readOne(s, false);
 }
 
 void KeyedTable::wrote() {
-  bumpFileGeneration(file_);
+  ++*generation_;
   dropReadAhead();
 }
 
 int KeyedTable::writeRecord(sql::Statement& s) {
   if (s.prepareResult() != SQLITE_OK) return sqliteError(s.prepareResult());
-  schema_.bindRecord(s, record_);
+  schema_.bindRecord(s, record_, parameterValues_);
   const int rc = s.step();
   s.reset();
   if (rc != SQLITE_DONE) return sqliteError(rc);
@@ -322,7 +322,8 @@ int KeyedTable::writeRecord(sql::Statement& s) {
 
 int KeyedTable::add() {
   if (!db_) return fail(err::kFileNotOpen);
-  if (const int rc = writeRecord(cached(insert_, schema_.insertSql()))) return rc;
+  if (const int rc = writeRecord(cached(insert_, [this] { return schema_.insertSql(); })))
+    return rc;
   current_ = Position{sqlite3_last_insert_rowid(db_)};
   currentVersion_ = 0;
   watched_ = false;
@@ -345,7 +346,8 @@ int KeyedTable::append() {
   if (!db_) return fail(err::kFileNotOpen);
   if (!bulk_)
     if (const int rc = startBulk()) return rc;
-  if (const int rc = writeRecord(cached(insert_, schema_.insertSql()))) return rc;
+  if (const int rc = writeRecord(cached(insert_, [this] { return schema_.insertSql(); })))
+    return rc;
   current_ = Position{sqlite3_last_insert_rowid(db_)};
   wrote();
   return ok();
@@ -381,10 +383,10 @@ int KeyedTable::build() {
 int KeyedTable::put() {
   if (!db_) return fail(err::kFileNotOpen);
   if (current_.row == 0) return fail(err::kRecordNotAvailable);
-  auto& s = watched_ ? cached(updateWatched_, schema_.updateSql(true))
-                     : cached(update_, schema_.updateSql(false));
+  auto& s = watched_ ? cached(updateWatched_, [this] { return schema_.updateSql(true); })
+                     : cached(update_, [this] { return schema_.updateSql(false); });
   if (s.prepareResult() != SQLITE_OK) return sqliteError(s.prepareResult());
-  schema_.bindRecord(s, record_);
+  schema_.bindRecord(s, record_, parameterValues_);
   s.bind(schema_.parameterCount() + 1, current_.row);
   if (watched_) s.bind(schema_.parameterCount() + 2, currentVersion_);
   const int rc = s.step();
@@ -401,7 +403,8 @@ int KeyedTable::put() {
 int KeyedTable::remove() {
   if (!db_) return fail(err::kFileNotOpen);
   if (current_.row == 0) return fail(err::kRecordNotAvailable);
-  auto& s = cached(delete_, "DELETE FROM " + schema_.table + " WHERE rowid = ?1");
+  auto& s =
+      cached(delete_, [this] { return "DELETE FROM " + schema_.table + " WHERE rowid = ?1"; });
   s.bind(1, current_.row);
   const int rc = s.step();
   s.reset();
@@ -417,7 +420,7 @@ std::int64_t KeyedTable::records() {
     fail(err::kFileNotOpen);
     return 0;
   }
-  auto& s = cached(count_, "SELECT count(*) FROM " + schema_.table);
+  auto& s = cached(count_, [this] { return "SELECT count(*) FROM " + schema_.table; });
   const int rc = s.step();
   const std::int64_t n = rc == SQLITE_ROW ? s.integer(0) : 0;
   s.reset();

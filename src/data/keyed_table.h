@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <vector>
@@ -13,6 +14,12 @@
 #include "data/table.h"
 
 namespace obrazac {
+
+// Incremented on every write through this process to the file: a walk's read-ahead is valid only
+// while the count stands. A file's counter lives as long as the process, so a table looks it up
+// once when it opens and then reads and bumps it without a lock or a path lookup per record.
+using FileGeneration = std::atomic<std::uint64_t>;
+FileGeneration& fileGeneration(const std::filesystem::path& file);
 
 class KeyedTable final : public Table {
  public:
@@ -71,14 +78,16 @@ class KeyedTable final : public Table {
   int step(bool forward);
   int fill(bool forward);
   void takeRow(const sql::Statement& s, bool hasKey, Row& row);
-  void becomeCurrent(const Row& row);
+  void becomeCurrent(Row& row);  // uses the row up
   int readOne(sql::Statement& s, bool hasKey);
   void wrote();
   void dropReadAhead() {
     aheadCount_ = aheadNext_ = 0;
   }  // another change to this file by this process: read-ahead is stale
   KeyStatements& keyStatements(int key);
-  sql::Statement& cached(std::unique_ptr<sql::Statement>& slot, const std::string& text);
+  // The statement in `slot`, prepared from makeSql() the first time only.
+  template <class MakeSql>
+  sql::Statement& cached(std::unique_ptr<sql::Statement>& slot, MakeSql makeSql);
   int writeRecord(sql::Statement& s);
   int startBulk();
   int finishBulk(bool keep);
@@ -97,6 +106,7 @@ class KeyedTable final : public Table {
   std::size_t aheadCount_ = 0;
   std::size_t aheadNext_ = 0;
   bool aheadForward_ = true;
+  FileGeneration* generation_ = nullptr;  // this file's write count, from open on
   std::uint64_t aheadGeneration_ = 0;
   std::int64_t batch_ = 8;
   std::int64_t maxBatch_ = 512;
@@ -107,13 +117,9 @@ class KeyedTable final : public Table {
   bool bulk_ = false;
 
   std::map<int, KeyStatements> keyStatements_;
+  std::vector<std::string> parameterValues_;  // bound in place by writes, see bindRecord
   std::unique_ptr<sql::Statement> insert_, update_, updateWatched_, delete_, byRow_, physFwd_,
       physBwd_, count_;
 };
-
-// Incremented on every write through this process to the file: a walk's read-ahead is valid only
-// while the count stands.
-std::uint64_t fileGeneration(const std::filesystem::path& file);
-void bumpFileGeneration(const std::filesystem::path& file);
 
 }  // namespace obrazac

@@ -41,13 +41,24 @@ bool Record::operator==(const Record& other) const {
   return decl_ == other.decl_ && texts_ == other.texts_ && numbers_ == other.numbers_;
 }
 
+// Fields are assigned in place, so a buffer keeps its storage from record to record.
 void Record::setText(int i, std::string_view cp1250) {
+  texts_[slot(i)].assign(cp1250.substr(0, static_cast<std::size_t>(field(i).size)));
+  fitText(i);
+}
+
+void Record::setTextFromUtf8(int i, std::string_view utf8) {
+  auto& target = texts_[slot(i)];
+  target.clear();
+  appendCp1250FromUtf8(target, utf8);
+  fitText(i);
+}
+
+void Record::fitText(int i) {
   const auto& f = field(i);
   auto& target = texts_[slot(i)];
-  if (f.type == FieldType::String)
-    target = padRight(cp1250, static_cast<std::size_t>(f.size));
-  else
-    target.assign(cp1250.substr(0, static_cast<std::size_t>(f.size)));
+  const auto width = static_cast<std::size_t>(f.size);
+  if (f.type == FieldType::String || target.size() > width) target.resize(width, ' ');
 }
 
 void Record::setInteger(int i, std::int64_t value) {
@@ -97,7 +108,7 @@ std::optional<std::string> Record::assign(int i, std::string_view utf8) {
   switch (f.type) {
     case FieldType::String:
     case FieldType::Memo:
-      setText(i, cp1250FromUtf8(utf8));
+      setTextFromUtf8(i, utf8);
       return std::nullopt;
     case FieldType::Decimal: {
       const auto d = Decimal::parse(utf8);

@@ -30,6 +30,8 @@ class Record {
   // STRING and MEMO fields: Windows-1250 bytes. Setting pads with blanks or cuts to the width.
   const std::string& text(int i) const { return texts_[slot(i)]; }
   void setText(int i, std::string_view cp1250);
+  // The same from UTF-8 (as SQLite columns hold text), converted straight into the field.
+  void setTextFromUtf8(int i, std::string_view utf8);
 
   // SHORT, LONG and DATE fields (SHORT and LONG wrap to their width like the stored integer).
   std::int64_t integer(int i) const { return numbers_[slot(i)]; }
@@ -51,6 +53,7 @@ class Record {
 
  private:
   std::size_t slot(int i) const { return slots_[static_cast<std::size_t>(i)]; }
+  void fitText(int i);  // cut to the field's width, STRING padded with blanks
 
   const TableDecl* decl_;
   std::vector<std::size_t> slots_;  // per field: index into texts_ or numbers_

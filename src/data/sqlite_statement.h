@@ -32,6 +32,13 @@ class Statement {
   void bindBlob(int i, std::string_view v) {
     sqlite3_bind_blob(stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
   }
+  // Bound in place without a copy: the bytes must stay unchanged until reset().
+  void bindTextInPlace(int i, std::string_view v) {
+    sqlite3_bind_text(stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
+  }
+  void bindBlobInPlace(int i, std::string_view v) {
+    sqlite3_bind_blob(stmt_, i, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
+  }
   void bindNull(int i) { sqlite3_bind_null(stmt_, i); }
   int step() { return sqlite3_step(stmt_); }
   void reset() {

@@ -37,6 +37,28 @@ TEST(Codepage, EveryByteSurvivesTheWayThroughUtf8) {
   EXPECT_EQ(utf8FromCp1250("\x80\xA0"), "€\u00A0");
 }
 
+// Runs of ASCII are copied several bytes at a time: a letter at any place of a longer text, and
+// text appended to what a buffer already holds.
+TEST(Codepage, LetterAtEveryPlaceOfALongerText) {
+  constexpr std::size_t kLength = 20;
+  for (std::size_t at = 0; at < kLength; ++at) {
+    SCOPED_TRACE(at);
+    std::string w(kLength, 'a');
+    w[at] = '\x8A';
+    const std::string utf8 = std::string(at, 'a') + "Š" + std::string(kLength - 1 - at, 'a');
+    EXPECT_EQ(utf8FromCp1250(w), utf8);
+    EXPECT_EQ(cp1250FromUtf8(utf8), w);
+  }
+  std::string utf8 = "Ž";
+  appendUtf8FromCp1250(utf8, "a\x9A");
+  EXPECT_EQ(utf8, "Žaš");
+  std::string w = "\x8E";
+  appendCp1250FromUtf8(w, "aš");
+  EXPECT_EQ(w,
+            "\x8E"
+            "a\x9A");
+}
+
 TEST(Codepage, CroatianLettersInEveryCodePage) {
   struct Case {
     const char* utf8;
