@@ -144,6 +144,7 @@ class CascadeRun {
         return SQLITE_OK;
       case DeleteRule::Clear: {
         sql::Statement update(db_, schema.updateSql(false, alias));
+        std::vector<std::string> values;  // kept alive until each step is done
         for (auto& [rowid, rec] : rows) {
           for (const auto& link : rel.links) {
             const int f = rec.index(link.second);
@@ -152,7 +153,7 @@ class CascadeRun {
             else
               rec.setInteger(f, 0);
           }
-          schema.bindRecord(update, rec);
+          schema.bindRecord(update, rec, values);
           update.bind(schema.parameterCount() + 1, rowid);
           rc = update.step();
           update.reset();
