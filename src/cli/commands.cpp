@@ -9,6 +9,9 @@ int runPicture(const Invocation&);
 int runId(const Invocation&);
 int runInit(const Invocation&);
 int runTable(const Invocation&);
+int runExport(const Invocation&);
+int runImport(const Invocation&);
+int runTakeoverPrevious(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -23,6 +26,13 @@ std::span<const Command> allCommands() {
               "  table DATOTEKA add POLJE=VRIJEDNOST ...\n"
               "  table DATOTEKA delete --key KLJUČ POLJE=VRIJEDNOST ...",
               runTable},
+      Command{"export", "export MAPA   sve datoteke tablica radne mape kopira u mapu", runExport},
+      Command{"import",
+              "import MAPA [--yes]   tablice radne mape zamijeni datotekama iz mape (pita DA/NE)",
+              runImport},
+      Command{"takeover-previous",
+              "takeover-previous MAPA   preuzme poslodavce i zaposlene iz podataka prošle godine",
+              runTakeoverPrevious},
   };
   return commands;
 }
