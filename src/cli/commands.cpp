@@ -10,6 +10,9 @@ int runId(const Invocation&);
 int runInit(const Invocation&);
 int runTable(const Invocation&);
 int runParams(const Invocation&);
+int runExport(const Invocation&);
+int runImport(const Invocation&);
+int runTakeoverPrevious(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -28,6 +31,13 @@ std::span<const Command> allCommands() {
               "params [POLJE=VRIJEDNOST ...]   aplikacijski parametri: prikaz, ili promjena uz\n"
               "  provjere obrasca parametara",
               runParams},
+      Command{"export", "export MAPA   sve datoteke tablica radne mape kopira u mapu", runExport},
+      Command{"import",
+              "import MAPA [--yes]   tablice radne mape zamijeni datotekama iz mape (pita DA/NE)",
+              runImport},
+      Command{"takeover-previous",
+              "takeover-previous MAPA   preuzme poslodavce i zaposlene iz podataka prošle godine",
+              runTakeoverPrevious},
   };
   return commands;
 }
