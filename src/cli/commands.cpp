@@ -9,6 +9,9 @@ int runPicture(const Invocation&);
 int runId(const Invocation&);
 int runInit(const Invocation&);
 int runTable(const Invocation&);
+int runSend(const Invocation&);
+int runCollect(const Invocation&);
+int runHash(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -16,13 +19,23 @@ std::span<const Command> allCommands() {
               "picture SLIKA VRIJEDNOST   vrijednost ispisana po slici (N10.2, D6., T1 ...)",
               runPicture},
       Command{"id", "id jmbg|mb|opcina|birthdate VRIJEDNOST   provjera kontrolne znamenke", runId},
-      Command{"init", "init   radna mapa sa svim tablicama, praznima", runInit},
+      Command{"init",
+              "init [--demo]   radna mapa sa svim tablicama, praznima; --demo: ogledna instalacija",
+              runInit},
       Command{"table",
               "table DATOTEKA list [--key KLJUČ] [--from POLJE=VRIJEDNOST ...]\n"
               "  table DATOTEKA count\n"
               "  table DATOTEKA add POLJE=VRIJEDNOST ...\n"
               "  table DATOTEKA delete --key KLJUČ POLJE=VRIJEDNOST ...",
               runTable},
+      Command{"send",
+              "send --employer N --type VOI --from D --to D [--year GGGG] [--month M]\n"
+              "       [--paid GGGG-MM] [--date DD.MM.GGGG] [--form K] [--collective new|add]\n"
+              "       obrada obveznika: datoteka za VELOR i njezin kontrolni broj",
+              runSend},
+      Command{"collect", "collect [--date DD.MM.GGGG]   zbirna datoteka VELOR.RM0 i njezin HASH",
+              runCollect},
+      Command{"hash", "hash DATOTEKA   kontrolni broj (SHA-1) bilo koje datoteke", runHash},
   };
   return commands;
 }
