@@ -29,7 +29,11 @@ int runSend(const Invocation& inv) {
   } catch (const std::logic_error&) {
     throw UsageError("--employer: '" + o.at("--employer") + "' nije broj obveznika");
   }
-  form::chooseEmployer(ctx, h);
+  // The window offers only obligors that exist.
+  if (const int rc = form::chooseEmployer(ctx, h)) {
+    inv.err << "Greška " << rc << "\n";
+    return 1;
+  }
   h.paymentType = cp1250FromUtf8(required("--type"));
   // Accepting the calculation year or month proposes it as the payment year or month.
   if (given("--year")) h.year = h.paymentYear = o.at("--year");

@@ -11,6 +11,7 @@
 #include "data/codepage.h"
 #include "data/context.h"
 #include "data/decimal.h"
+#include "data/fixed_width.h"
 #include "form/sending_header.h"
 #include "support/temp_dir.h"
 
@@ -152,8 +153,9 @@ class RegisterFixture {
   }
 };
 
+// A text field as the user reads it: UTF-8 without its trailing blanks.
 inline std::string fieldOf(const Record& r, std::string_view name) {
-  return utf8FromCp1250(r.text(r.index(name)));
+  return utf8FromCp1250(clipRight(r.text(r.index(name))));
 }
 
 }  // namespace obrazac::testing
