@@ -40,7 +40,12 @@ FormIdentity buildFormIdentity(int employer, int year, int formNumber,
 }
 
 std::string outputFileName(int employer, int year, int formNumber) {
-  return "F" + digits(employer, 3) + yearDigit(year) + digits(formNumber, 3) + ".TXT";
+  std::string name = "F";
+  name += digits(employer, 3);
+  name += yearDigit(year);
+  name += digits(formNumber, 3);
+  name += ".TXT";
+  return name;
 }
 
 }  // namespace obrazac::form

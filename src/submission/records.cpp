@@ -98,8 +98,9 @@ RecordLine& RecordLine::date(std::string_view code, Date value) {
 
 std::string formIdentifierField(std::string_view identifier) {
   const std::string id = padRight(identifier, 7);
-  if (id[6] == ' ') return "0" + id.substr(3, 3);
-  return id.substr(3, 4);
+  // The identifier of a natural person: year digit, two digits and a blank.
+  if (id[6] == ' ') return {'0', id[3], id[4], id[5]};
+  return {id[3], id[4], id[5], id[6]};
 }
 
 std::string senderRecord(const Record& apl, const Identification& sender, Date sent) {
