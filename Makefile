@@ -4,7 +4,7 @@ BUILD    ?= build/release
 TESTDIR  ?= build/test
 GENERATOR = -G Ninja
 
-.PHONY: all deps build test bench clean format
+.PHONY: all deps build test bench demo clean format
 
 all: build
 
@@ -23,6 +23,14 @@ test: deps
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
+
+# The sample installation in $(DEMO): each sample obligor sent singly, then all three joined
+# into one collective file; prints the files and their control numbers.
+DEMO ?= build/demo
+demo: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS) --target obrazac-cli
+	@bash scripts/demo.sh $(BUILD)/obrazac-cli $(DEMO)
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
