@@ -7,7 +7,7 @@ GENERATOR = -G Ninja
 FUZZDIR  ?= build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test bench fuzz clean format
+.PHONY: all deps build test bench fuzz demo clean format
 
 all: build
 
@@ -38,6 +38,13 @@ fuzz: deps
 	  $$f -max_total_time=$(FUZZ_SECONDS) -max_len=20000 -artifact_prefix=$(FUZZDIR)/crashes/ \
 	      $(FUZZDIR)/corpus/$$name || exit 1; \
 	done
+# The sample installation in $(DEMO): each sample obligor sent singly, then all three joined
+# into one collective file; prints the files and their control numbers.
+DEMO ?= build/demo
+demo: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS) --target obrazac-cli
+	@bash scripts/demo.sh $(BUILD)/obrazac-cli $(DEMO)
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

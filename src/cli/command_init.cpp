@@ -1,14 +1,29 @@
-// obrazac-cli init: a working folder with every keyed table of the data dictionary, empty.
+// obrazac-cli init: a working folder with every keyed table of the data dictionary, empty; with
+// --demo, filled with the sample installation (code lists, control table, municipalities,
+// parameters and three sample obligors with their employees).
 #include <ostream>
 
+#include "app/sample_installation.h"
 #include "cli/command.h"
+#include "codelists/municipality_list.h"
 #include "data/context.h"
 #include "data/dictionary.h"
 
 namespace obrazac::cli {
+namespace {
+
+std::filesystem::path programDir() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path() : exe.parent_path();
+}
+
+}  // namespace
 
 int runInit(const Invocation& inv) {
-  requireArgCount(inv, 0, 0);
+  requireArgCount(inv, 0, 1);
+  const bool demo = !inv.args.empty();
+  if (demo && inv.args[0] != "--demo") throw UsageError("nepoznata opcija '" + inv.args[0] + "'");
   std::error_code ec;
   std::filesystem::create_directories(inv.workDir, ec);
   if (ec) {
@@ -17,16 +32,25 @@ int runInit(const Invocation& inv) {
     return 1;
   }
   Context ctx(inv.workDir);
-  int created = 0;
-  for (const auto& decl : allTables()) {
-    if (decl.kind != TableKind::Keyed || !decl.create) continue;
-    Table& t = ctx.table(decl.prefix);
-    if (const int rc = t.create()) {
-      inv.err << "Greška " << rc << ": " << storeErrorText(rc) << " (" << decl.file << ")\n";
+  if (demo) {
+    const auto s = buildSampleInstallation(ctx, findMunicipalityList(programDir()));
+    if (!s.ok()) {
+      inv.err << "Greška: " << s.error << "\n";
       return 1;
     }
-    ++created;
+    inv.out << "Ogledna instalacija (PRIMJER) u " << inv.workDir.string() << ": "
+            << s.municipalities << " općina i gradova, " << s.obligors << " obveznika, "
+            << s.employees << " osiguranika, " << s.monthlyRows << " mjesečnih redaka za "
+            << kSampleMonth << "/" << kSampleYear << ".\n";
+    return 0;
   }
+  if (const std::string error = createInstallationTables(ctx); !error.empty()) {
+    inv.err << "Greška " << error << "\n";
+    return 1;
+  }
+  int created = 0;
+  for (const auto& decl : allTables())
+    if (decl.kind == TableKind::Keyed && decl.create) ++created;
   inv.out << "Radna mapa " << inv.workDir.string() << " ima sve tablice (" << created
           << " deklaracija).\n";
   return 0;

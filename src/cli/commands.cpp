@@ -13,6 +13,9 @@ int runParams(const Invocation&);
 int runExport(const Invocation&);
 int runImport(const Invocation&);
 int runTakeoverPrevious(const Invocation&);
+int runSend(const Invocation&);
+int runCollect(const Invocation&);
+int runHash(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -20,7 +23,9 @@ std::span<const Command> allCommands() {
               "picture SLIKA VRIJEDNOST   vrijednost ispisana po slici (N10.2, D6., T1 ...)",
               runPicture},
       Command{"id", "id jmbg|mb|opcina|birthdate VRIJEDNOST   provjera kontrolne znamenke", runId},
-      Command{"init", "init   radna mapa sa svim tablicama, praznima", runInit},
+      Command{"init",
+              "init [--demo]   radna mapa sa svim tablicama, praznima; --demo: ogledna instalacija",
+              runInit},
       Command{"table",
               "table DATOTEKA list [--key KLJUČ] [--from POLJE=VRIJEDNOST ...]\n"
               "  table DATOTEKA count\n"
@@ -38,6 +43,14 @@ std::span<const Command> allCommands() {
       Command{"takeover-previous",
               "takeover-previous MAPA   preuzme poslodavce i zaposlene iz podataka prošle godine",
               runTakeoverPrevious},
+      Command{"send",
+              "send --employer N --type VOI --from D --to D [--year GGGG] [--month M]\n"
+              "       [--paid GGGG-MM] [--date DD.MM.GGGG] [--form K] [--collective new|add]\n"
+              "       obrada obveznika: datoteka za VELOR i njezin kontrolni broj",
+              runSend},
+      Command{"collect", "collect [--date DD.MM.GGGG]   zbirna datoteka VELOR.RM0 i njezin HASH",
+              runCollect},
+      Command{"hash", "hash DATOTEKA   kontrolni broj (SHA-1) bilo koje datoteke", runHash},
   };
   return commands;
 }

@@ -1,0 +1,46 @@
+// A small sample installation for trying the program and for the demonstration: code lists with
+// invented but plausible entries, a control table with its tree, contribution rates, the
+// official list of municipalities, the parameter record with its folders inside the working
+// folder, and three obligors (a legal person, a natural person and an obligor of kind "31")
+// with employees and their monthly rows for one month. Every name in it says it is a sample.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "data/context.h"
+
+namespace obrazac {
+
+// The month the sample's monthly rows are for, and the month their salaries were paid.
+inline constexpr int kSampleYear = 2025;
+inline constexpr int kSampleMonth = 11;
+inline constexpr int kSamplePaymentYear = 2025;
+inline constexpr int kSamplePaymentMonth = 12;
+
+// Creates every table file of a fresh installation, empty. Returns an error text (UTF-8) naming
+// the file that could not be created, empty on success.
+std::string createInstallationTables(Context& ctx);
+
+struct SampleSummary {
+  int municipalities = 0;
+  int obligors = 0;
+  int employees = 0;    // different persons
+  int monthlyRows = 0;  // rows of TBZAPOSL.DAT
+  std::string error;    // UTF-8; empty on success
+  bool ok() const { return error.empty(); }
+};
+
+// Fills the tables of the context's working folder (which should be new) with the sample and
+// creates its input and output folders.
+SampleSummary buildSampleInstallation(Context& ctx, const std::filesystem::path& municipalityList);
+
+// A personal number with a valid check digit: birth date, two digits of the register region and
+// a serial, which moves on while the check digit does not exist for it.
+std::string sampleJmbg(int day, int month, int year, int region, int serial);
+
+// A registration number of a legal person: seven digits and a valid check digit; the number
+// moves on while the check digit does not exist for it.
+std::string sampleMB(int firstSevenDigits);
+
+}  // namespace obrazac

@@ -1,0 +1,30 @@
+#include "cli/cli_reporter.h"
+
+#include <cstdio>
+
+namespace obrazac::cli {
+
+std::map<std::string, std::string> parseOptions(std::span<const std::string> args,
+                                                std::initializer_list<std::string_view> known) {
+  std::map<std::string, std::string> options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    bool isKnown = false;
+    for (const auto k : known) isKnown = isKnown || word == k;
+    if (!isKnown) throw UsageError("nepoznata opcija '" + word + "'");
+    if (i + 1 >= args.size()) throw UsageError(word + " traži vrijednost");
+    options[word] = args[++i];
+  }
+  return options;
+}
+
+Date parseDate(const std::string& text, std::string_view option) {
+  int d = 0, m = 0, y = 0;
+  char tail = 0;
+  if (std::sscanf(text.c_str(), "%d.%d.%d%c", &d, &m, &y, &tail) != 3 || m < 1 || m > 12 || d < 1 ||
+      d > daysInMonth(y, m) || y < 1801 || y > 9999)
+    throw UsageError(std::string(option) + ": '" + text + "' nije datum DD.MM.GGGG");
+  return Date::fromParts(m, d, y);
+}
+
+}  // namespace obrazac::cli

@@ -1,0 +1,37 @@
+// Page A of a form: the header record of TBOBRAZA.DAT (prefix A) with the obligor's
+// identification, the number of insured persons and B pages and the five control totals, built
+// from the form's page B rows. The control number field holds a placeholder until the
+// submission file's hash is stored.
+#pragma once
+
+#include <string_view>
+
+#include "data/context.h"
+#include "data/decimal.h"
+#include "form/form_request.h"
+#include "frame/run_reporter.h"
+
+namespace obrazac::form {
+
+// A:KONZNAK of a form whose file has not been hashed yet.
+inline constexpr std::string_view kControlNumberPlaceholder =
+    "1234567890-1234567890-1234567890-1234567890";
+
+struct PageABuild {
+  int rows = 0;         // page B rows of the form
+  bool failed = false;  // a store failure was shown; page A was not written
+  bool built() const { return rows > 0 && !failed; }
+};
+
+// Builds page A from the rows of the form link and inserts or replaces it; the A buffer then
+// holds the record written. Totals below zero are written as zero. The obligor's last used form
+// number grows to the form's number. No rows: status "Obrada prekinuta. Preuzeto 0 redaka" and
+// nothing is written.
+PageABuild buildPageA(Context& ctx, const FormRequest& form, RunReporter& reporter);
+
+// A page A total is never negative.
+inline Decimal pageATotal(const Decimal& sum) {
+  return sum.sign() < 0 ? Decimal() : sum;
+}
+
+}  // namespace obrazac::form

@@ -1,0 +1,249 @@
+#include "form/sending_header.h"
+
+#include <cstdio>
+
+#include "app/application_parameters.h"
+#include "data/fixed_width.h"
+
+namespace obrazac::form {
+namespace {
+
+using F = HeaderField;
+
+std::string_view trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return clipRight(text.substr(first));
+}
+
+// Entries take digits only, as their pictures do.
+bool isDigits(std::string_view entry) {
+  const auto t = trimmed(entry);
+  if (t.empty()) return false;
+  for (const char c : t)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+int valueOf(std::string_view entry) {
+  const auto t = trimmed(entry);
+  long long v = 0;
+  for (const char c : t) {
+    if (c < '0' || c > '9') break;
+    v = v * 10 + (c - '0');
+    if (v > 1'000'000'000) break;
+  }
+  return static_cast<int>(v);
+}
+
+// Written with leading zeros to two places, a month stays two characters up to 99.
+bool twoDigits(int value) {
+  return value >= 0 && value <= 99;
+}
+
+bool monthFreeType(std::string_view paymentType) {
+  return paymentType == "03" || paymentType == "05" || paymentType == "06";
+}
+
+struct Messages {
+  EntryCheck check;
+  HeaderField field;
+  // Adds a message; returns true when it ends the event.
+  bool add(std::string_view text, bool stops) {
+    check.messages.push_back({std::string(text), field});
+    check.stopped = stops;
+    return stops;
+  }
+};
+
+void checkYear(Messages& m, std::string_view entry, bool lastStops) {
+  if (!isDigits(entry)) m.add("Greška. Godina mora biti numerik", false);
+  const int value = valueOf(entry);
+  if (value < 1000) m.add("Greška. Godina mora biti 4-znamenkasta", false);
+  if (value < 2005) m.add("Greška. Godina mora biti veća od 2004", lastStops);
+}
+
+void checkMonth(Messages& m, const SendingHeader& h, bool withPaymentType) {
+  if (!isDigits(h.month)) {
+    m.add("Mjesec mora biti numerik", true);
+    return;
+  }
+  const int value = h.monthValue();
+  if (!twoDigits(value)) {
+    m.add("Mjesec je 2-znamenkasti broj", true);
+    return;
+  }
+  if (value > 12) {
+    m.add("Pogrešna oznaka mjeseca", true);
+    return;
+  }
+  if (withPaymentType && monthFreeType(h.paymentType) && value != 0)
+    m.add("Za uplate 03 05 i 06 mjesec mora biti = 00", true);
+}
+
+void checkDay(Messages& m, const SendingHeader& h, std::string_view entry) {
+  if (!isDigits(entry)) {
+    m.add("Greška. Dozvoljene su samo brojke", true);
+    return;
+  }
+  if (h.monthValue() > 0 && dayBeyondMonth(valueOf(entry), h.monthValue(), h.yearValue()))
+    m.add("Pogrešan dan", true);
+}
+
+void checkPaymentMonth(Messages& m, std::string_view entry) {
+  if (!isDigits(entry)) m.add("Greška. Mjesec mora biti numerik", false);
+  const int value = valueOf(entry);
+  if (!twoDigits(value)) m.add("Greška. Mjesec mora biti 2-znamenkasta", false);
+  if (value > 12) m.add("Pogrešna oznaka mjeseca", true);
+}
+
+std::string twoDigitText(int value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", value);
+  return text;
+}
+
+}  // namespace
+
+int SendingHeader::yearValue() const {
+  return valueOf(year);
+}
+int SendingHeader::monthValue() const {
+  return valueOf(month);
+}
+int SendingHeader::firstDayValue() const {
+  return valueOf(firstDay);
+}
+int SendingHeader::lastDayValue() const {
+  return valueOf(lastDay);
+}
+int SendingHeader::paymentYearValue() const {
+  return valueOf(paymentYear);
+}
+int SendingHeader::paymentMonthValue() const {
+  return valueOf(paymentMonth);
+}
+int SendingHeader::formNumberValue() const {
+  return valueOf(formNumber);
+}
+
+SendingHeader defaultSendingHeader(const Clock& clock) {
+  const CivilDate today = clock.today().civil();
+  SendingHeader h;
+  h.year = h.paymentYear = std::to_string(today.year);
+  h.month = h.paymentMonth = twoDigitText(today.month);
+  h.firstDay = h.lastDay = "0";
+  h.sendingDate = clock.today();
+  return h;
+}
+
+int chooseEmployer(Context& ctx, SendingHeader& header) {
+  Table& pos = ctx.table("POS");
+  if (const int rc = pos.open(); rc != 0 && rc != err::kFileAlreadyOpen) return rc;
+  Record& r = pos.record();
+  r.clear();
+  r.setInteger(r.index("REDBROJ"), header.employer);
+  header.obligorKind.clear();
+  if (const int rc = pos.get("KEYREDBROJ")) return rc;
+  header.obligorKind = r.text(r.index("VRSTOBVEZNIKA"));
+  header.formNumber = std::to_string(r.integer(r.index("IDENTIFIKATOR")) + 1);
+  return 0;
+}
+
+bool dayBeyondMonth(int day, int month, int year) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return false;
+  const int last = kDays[month - 1] + (month == 2 && year % 4 == 0 ? 1 : 0);
+  return day > last;
+}
+
+EntryCheck checkEntry(const SendingHeader& h, HeaderField entry) {
+  Messages m{{}, entry};
+  switch (entry) {
+    case F::Year:
+      checkYear(m, h.year, true);
+      break;
+    case F::Month:
+      checkMonth(m, h, true);
+      break;
+    case F::FirstDay:
+      checkDay(m, h, h.firstDay);
+      break;
+    case F::LastDay:
+      checkDay(m, h, h.lastDay);
+      break;
+    case F::PaymentYear:
+      checkYear(m, h.paymentYear, false);
+      break;
+    case F::PaymentMonth:
+      checkPaymentMonth(m, h.paymentMonth);
+      break;
+    default:
+      break;
+  }
+  return m.check;
+}
+
+std::vector<HeaderMessage> checkAllEntries(const SendingHeader& h) {
+  std::vector<HeaderMessage> all;
+  for (const HeaderField f :
+       {F::Year, F::Month, F::FirstDay, F::LastDay, F::PaymentYear, F::PaymentMonth}) {
+    auto c = checkEntry(h, f);
+    all.insert(all.end(), c.messages.begin(), c.messages.end());
+  }
+  return all;
+}
+
+ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& h) {
+  ProcessingCheck result;
+  auto fail = [&](std::string_view text, HeaderField field) {
+    result.failure = HeaderMessage{std::string(text), field};
+    return result;
+  };
+
+  // A missing parameter record is an authorised person still to be entered.
+  if (readParameters(ctx) != 0 || authorisedPersonMissing(ctx.table("APL").record()))
+    return fail(kAuthorisedPersonMessage, F::None);
+
+  Messages year{{}, F::Year};
+  checkYear(year, h.year, true);
+  if (year.check.stopped) {
+    result.failure = year.check.messages.back();
+    year.check.messages.pop_back();
+  }
+  result.notices = std::move(year.check.messages);
+  if (result.failure) return result;
+
+  Messages month{{}, F::Month};
+  checkMonth(month, h, false);
+  if (month.check.stopped) return fail(month.check.messages.back().text, F::Month);
+
+  if (h.method == SendingMethod::None)
+    return fail("Obavezno izaberite način slanja podataka", F::Method);
+  if (clipRight(h.paymentType).size() < 2)
+    return fail("Obavezno izaberite vrstu uplate", F::PaymentType);
+  if (!isDigits(h.formNumber) || h.formNumberValue() < 1 || h.formNumberValue() > 999)
+    return fail("Obavezno upište broj identifikatora", F::FormNumber);
+  if (h.obligorKind == "30" && h.formNumberValue() > 49)
+    return fail("Za VOB=30 red. broj unutar indetifikatora mora biti <50", F::FormNumber);
+  if (h.obligorKind == "31" && h.formNumberValue() < 50)
+    return fail("Za VOB=31 red. broj unutar indetifikatora mora biti >=50", F::FormNumber);
+  // The identifier of kind 31 has room for two digits of the form number only; a third would
+  // be cut off and two forms would share one identifier.
+  if (h.obligorKind == "31" && h.formNumberValue() > 99)
+    return fail("Za VOB=31 red. broj unutar indetifikatora mora biti <100", F::FormNumber);
+
+  Table& pos = ctx.table("POS");
+  int rc = pos.open();
+  if (rc == err::kFileAlreadyOpen) rc = 0;
+  if (rc == 0) {
+    Record& r = pos.record();
+    r.clear();
+    r.setInteger(r.index("REDBROJ"), h.employer);
+    rc = pos.get("KEYREDBROJ");
+  }
+  if (rc != 0) return fail("Greška " + std::to_string(rc), F::Employer);
+  return result;
+}
+
+}  // namespace obrazac::form

@@ -1,0 +1,105 @@
+// The header of the sending window: which obligor, kind of calculation, period, payment month,
+// date of sending and form number a processing run works on, with the checks made when an entry
+// is accepted and when "&Obrada obveznika" is pressed. Entries are held as typed, so the checks
+// see what the user wrote; a check answers with the messages to show (UTF-8) and the entry that
+// gets the focus back, and never shows anything itself.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/context.h"
+#include "data/date.h"
+
+namespace obrazac::form {
+
+enum class HeaderField {
+  None,
+  Employer,
+  PaymentType,
+  Year,
+  Month,
+  FirstDay,
+  LastDay,
+  PaymentYear,
+  PaymentMonth,
+  SendingDate,
+  FormNumber,
+  Method,
+};
+
+enum class SendingMethod { None, Single, Collective };  // "Pojedinačno slanje", "Zbirno slanje"
+enum class CollectiveJob { NewFile, AddToFile };        // "Novi file", "Dodaj u file"
+
+struct SendingHeader {
+  int employer = 0;         // GLO:Firma, POS:REDBROJ of the chosen obligor
+  std::string obligorKind;  // GLO:VO, POS:VRSTOBVEZNIKA of the chosen obligor (Windows-1250)
+  std::string paymentType;  // GLO:VrsUpl, a VOI code (Windows-1250)
+  // The entries as typed: digits, possibly not.
+  std::string year, month, firstDay, lastDay, paymentYear, paymentMonth, formNumber;
+  Date sendingDate;  // "Datum slanja"
+  SendingMethod method = SendingMethod::Single;
+  CollectiveJob job = CollectiveJob::NewFile;
+
+  // The value of an entry: its leading digits after blanks, 0 when there are none.
+  int yearValue() const;
+  int monthValue() const;
+  int firstDayValue() const;
+  int lastDayValue() const;
+  int paymentYearValue() const;
+  int paymentMonthValue() const;
+  int formNumberValue() const;
+};
+
+// The window's values when it opens: current year and month for the period and the payment,
+// today as the date of sending, single sending, days 0 until entered.
+SendingHeader defaultSendingHeader(const Clock& clock);
+
+// Chooses the obligor as the window's obligor list does: employer number, its kind and, as the
+// proposed form number, its last used form number + 1. Returns the store's error code (35 when
+// the obligor does not exist; the header then keeps the number and a blank kind).
+int chooseEmployer(Context& ctx, SendingHeader& header);
+
+// A message of a check and the entry that gets the focus back.
+struct HeaderMessage {
+  std::string text;  // UTF-8, exactly as shown
+  HeaderField field = HeaderField::None;
+  bool operator==(const HeaderMessage&) const = default;
+};
+
+// Accepting one entry: every message shown, in order; `stopped` when the last one ended the
+// event (the focus stays on the entry).
+struct EntryCheck {
+  std::vector<HeaderMessage> messages;
+  bool stopped = false;
+  bool passed() const { return messages.empty(); }
+};
+EntryCheck checkEntry(const SendingHeader& header, HeaderField entry);
+
+// Every entry accepted in screen order (year, month, first and last day, payment year and
+// month), as a caller that takes all entries at once (the command line) needs them.
+std::vector<HeaderMessage> checkAllEntries(const SendingHeader& header);
+
+// The checks of "&Obrada obveznika": messages that are shown and let the checks go on, then the
+// first failing check that ends the run. Reads the parameter record (APL buffer) and the obligor
+// (POS buffer) into the context's buffers.
+struct ProcessingCheck {
+  std::vector<HeaderMessage> notices;
+  std::optional<HeaderMessage> failure;
+  bool passed() const { return !failure.has_value(); }
+};
+ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& header);
+
+// The day-of-month check: a day is wrong when it lies beyond the last day of its month, February
+// having 29 days in every year divisible by 4. Days of 0 or below are not wrong; months outside
+// 1..12 have no last day to pass.
+bool dayBeyondMonth(int day, int month, int year);
+
+// The authorised-person message of the sending windows.
+inline constexpr std::string_view kAuthorisedPersonMessage =
+    "Obavezno ispravite podatke o ovlaštenoj osobi. | Izmjenu izvršite kroz "
+    "Servisi/Aplikacijski parametri";
+
+}  // namespace obrazac::form

@@ -1,0 +1,166 @@
+#include "submission/collective_assembly.h"
+
+#include <vector>
+
+#include "app/application_parameters.h"
+#include "data/codepage.h"
+#include "form/page_a.h"
+#include "submission/control_number.h"
+#include "submission/output_files.h"
+#include "submission/records.h"
+#include "submission/work_files.h"
+
+namespace obrazac::submission {
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Listed {
+  std::string link;  // TBT:IDENTIFIKATOR, the form link
+  fs::path file;
+};
+
+class Assembly {
+ public:
+  Assembly(Context& ctx, Date sent, RunReporter& reporter)
+      : ctx_(ctx), sent_(sent), reporter_(reporter) {}
+
+  CollectiveOutcome execute() {
+    run();
+    reopenShared(ctx_.table("VEL"));
+    ctx_.table("TVL").close();
+    return out_;
+  }
+
+ private:
+  void run();
+  void fail(const std::string& message) {
+    if (!message.empty()) reporter_.message(message);
+    out_.result = RunResult::Failed;
+  }
+  bool readList(const fs::path& folder);
+  bool joinForms(const Listed& listed);
+  bool storeControlNumber(const std::string& digits);
+
+  Context& ctx_;
+  Date sent_;
+  RunReporter& reporter_;
+  std::vector<Listed> listed_;
+  CollectiveOutcome out_;
+};
+
+void Assembly::run() {
+  if (const int rc = readParameters(ctx_)) return fail("Greška " + std::to_string(rc));
+  const Record apl = ctx_.table("APL").record();
+
+  Table& velor = ctx_.table("VEL");
+  if (const auto prepared = prepareWorkFile(velor); !prepared.ok())
+    return fail(std::string(prepared.failedStep == WorkFileStep::Open
+                                ? "Greška. Open TBVELOR.TXT "
+                                : "Greška. Empty TBVELOR.TXT ") +
+                std::string(velor.errorText()));
+
+  const Identification sender = senderIdentification(apl, SenderRule::Collective);
+  if (appendLine(velor, senderRecord(apl, sender, sent_)) != 0)
+    return fail("Greška " + std::string(velor.errorText()));
+
+  const fs::path folder = outputFolder(apl.text(apl.index("IZLAZDIR")), ctx_.workDir());
+  if (!readList(folder)) return;
+  // Nothing listed: no collective file at all rather than one without forms.
+  if (listed_.empty()) return fail("Greška pri kreiranju jedinstvenog HASH broja");
+  for (const auto& l : listed_)
+    if (!joinForms(l)) return;
+
+  if (appendLine(velor, fileClosingRecord(sender, sent_, out_.forms)) != 0)
+    return fail("Greška " + std::string(velor.errorText()));
+  velor.close();
+
+  const ControlNumber hash = controlNumberOfFile(velor.file());
+  if (!hash.ok()) return fail("Greška pri određivanju SHA broja " + hash.error);
+
+  const fs::path file = folder / "VELOR.RM0";
+  std::error_code ec;
+  fs::remove(file, ec);
+  if (const std::string error = copyFileSafely(velor.file(), file); !error.empty())
+    return fail("Greška pri formiranju datoteke " + error);
+  out_.controlNumber = hash.digits;
+  if (!storeControlNumber(hash.digits)) return;
+  out_.file = file;
+  out_.result = RunResult::Succeeded;
+}
+
+bool Assembly::readList(const fs::path& folder) {
+  Table& list = ctx_.table("TBT");
+  list.close();
+  if (list.open() != 0) {
+    fail("Open TBTMPDAT " + std::string(list.errorText()));
+    return false;
+  }
+  Record& t = list.record();
+  list.setPhysical();
+  while (list.next() == 0)
+    listed_.push_back({t.text(t.index("IDENTIFIKATOR")),
+                       listedFilePath(t.text(t.index("IMEFILE")), folder, ctx_.workDir())});
+  return true;
+}
+
+// Copies the obligor's file over TBVELOR1.TXT and takes its lines of types 3, 5 and 7.
+bool Assembly::joinForms(const Listed& listed) {
+  Table& copy = ctx_.table("TVL");
+  Table& velor = ctx_.table("VEL");
+  copy.close();
+  // A listed form missing from the file would still get the collective control number.
+  if (const std::string error = copyFileSafely(listed.file, copy.file()); !error.empty()) {
+    fail("Greška " + error);
+    return false;
+  }
+  if (copy.open(AccessMode::ReadOnly) != 0) {
+    fail("Greška " + std::string(copy.errorText()));
+    return false;
+  }
+  Record& r = copy.record();
+  const int redak = r.index("REDAK"), tip = r.index("TIP");
+  while (copy.next() == 0) {
+    const std::string& type = r.text(tip);
+    if (type == "3") ++out_.forms;
+    if (type == "0" || type == "9") continue;
+    if (appendLine(velor, r.text(redak) + type) != 0) {
+      fail("Greška " + std::string(velor.errorText()));
+      return false;
+    }
+  }
+  copy.close();
+  return true;
+}
+
+bool Assembly::storeControlNumber(const std::string& digits) {
+  Table& a = ctx_.table("A");
+  a.close();
+  if (a.open() != 0) {
+    fail("Greška pri otvaranju TBOBRAZA.DAT");
+    return false;
+  }
+  Record& r = a.record();
+  for (const auto& l : listed_) {
+    r.clear();
+    r.setText(r.index("KONVEZA"), l.link);
+    if (a.get("KEYIDENTIKATOR") != 0) {
+      fail("Greška pri ažuriranju HASH broja (1) Ident=" + utf8FromCp1250(l.link));
+      return false;
+    }
+    r.setText(r.index("KONZNAK"), groupedControlNumber(digits));
+    if (a.put() != 0) {
+      fail("Greška pri ažuriranju HASH broja (2) Ident.=" + utf8FromCp1250(l.link));
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+CollectiveOutcome runCollectiveAssembly(Context& ctx, Date sendingDate, RunReporter& reporter) {
+  return Assembly(ctx, sendingDate, reporter).execute();
+}
+
+}  // namespace obrazac::submission
