@@ -35,6 +35,7 @@ class BrowsePager {
   explicit BrowsePager(Table& table);
 
   Table& table() { return table_; }
+  const Table& table() const { return table_; }
   void setOrder(Order order);
   const Order& order() const { return order_; }
   // The key component a locator or the thumb sets: the first one after the range.
