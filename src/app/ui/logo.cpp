@@ -23,6 +23,11 @@ Logo::Logo(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
   connect(&timer_, &QTimer::timeout, this, [this] { postClose(); });
 }
 
+void Logo::setTimeout(int milliseconds) {
+  timeout_ = milliseconds;
+  if (timer_.isActive()) timer_.start(timeout_);
+}
+
 bool Logo::init() {
   if (!ProcedureWindow::init()) return false;
   firstField_ = 0;

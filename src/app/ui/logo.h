@@ -15,7 +15,7 @@ class Logo final : public ProcedureWindow {
  public:
   Logo(Desktop& desktop, std::shared_ptr<ProcedureThread> thread);
   // How long the logo shows by itself (5 s).
-  void setTimeout(int milliseconds) { timeout_ = milliseconds; }
+  void setTimeout(int milliseconds);
 
  protected:
   bool init() override;
