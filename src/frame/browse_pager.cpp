@@ -5,6 +5,7 @@
 
 #include "data/codepage.h"
 #include "data/key_encoding.h"
+#include "data/keyed_table.h"
 
 namespace obrazac {
 namespace {
@@ -184,6 +185,8 @@ bool BrowsePager::holds(Position p) const {
 // page starts at the start or the end of the view. A full page drops rows at the other end.
 int BrowsePager::fill(bool forward, int count) {
   if (count <= 0) return 0;
+  // A page needs a few records, not the store's long read-ahead of a sequential walk.
+  table_.send("QUICKSCAN=off");
   if (rows_.empty())
     forward ? standAtStart() : standAtEnd();
   else
@@ -314,9 +317,25 @@ void BrowsePager::refillFrom(const Anchor& anchor) {
 }
 
 std::optional<Record> BrowsePager::edgeRecord(bool last) {
+  table_.send("QUICKSCAN=off");
   last ? standAtEnd() : standAtStart();
   if (!readOne(!last)) return std::nullopt;
   return table_.record();
+}
+
+// Reads the first and last record of the view unless the file, the order and the range are
+// what they were when they were last read.
+bool BrowsePager::edges() {
+  const std::uint64_t generation = fileGeneration(table_.file());
+  if (!low_ || !high_ || generation != edgesGeneration_ || edgesKey_ != order_.key ||
+      !edgesRange_ || !(*edgesRange_ == rangeProbe_)) {
+    low_ = edgeRecord(false);
+    high_ = low_ ? edgeRecord(true) : std::nullopt;
+    edgesGeneration_ = generation;
+    edgesKey_ = order_.key;
+    edgesRange_ = rangeProbe_;
+  }
+  return low_ && high_;
 }
 
 void BrowsePager::thumbTo(int percent) {
@@ -324,26 +343,26 @@ void BrowsePager::thumbTo(int percent) {
   if (percent >= 100) return bottom();
   const int f = freeField();
   beginMove();
-  const auto low = f >= 0 ? edgeRecord(false) : std::nullopt;
-  const auto high = low ? edgeRecord(true) : std::nullopt;
-  if (!low || !high) {
+  if (f < 0 || !edges()) {
     if (percent < 50) return pageUp();
     if (percent > 50) return pageDown();
     return settle();
   }
+  const Record low = *low_;
+  const Record high = *high_;
   Record probe(table_.decl());
   primeRange(probe);
   if (isTextField(probe.field(f))) {
-    const std::string& a = low->text(f);
-    const std::string& b = high->text(f);
+    const std::string& a = low.text(f);
+    const std::string& b = high.text(f);
     std::size_t common = 0;
     while (common < a.size() && common < b.size() && a[common] == b[common]) ++common;
     const std::int64_t na = thumbNumber(std::string_view(a).substr(common));
     const std::int64_t nb = thumbNumber(std::string_view(b).substr(common));
     probe.setText(f, a.substr(0, common) + thumbText(na + (nb - na) * percent / 100));
   } else {
-    const std::int64_t na = low->integer(f);
-    const std::int64_t nb = high->integer(f);
+    const std::int64_t na = low.integer(f);
+    const std::int64_t nb = high.integer(f);
     probe.setInteger(f, na + (nb - na) * percent / 100);
   }
   locate(probe);
@@ -356,22 +375,23 @@ int BrowsePager::thumbPosition() {
   const Record here = row->record;
   const Position at = row->position;
   beginMove();
-  const auto low = edgeRecord(false);
-  const auto high = edgeRecord(true);
-  if (table_.reget(at) != 0) table_.record() = here;
-  if (!low || !high) return 0;
+  const bool known = edges();
+  if (table_.position() != at && table_.reget(at) != 0) table_.record() = here;
+  if (!known) return 0;
+  const Record& low = *low_;
+  const Record& high = *high_;
   std::int64_t a, b, x;
   if (isTextField(here.field(f))) {
-    const std::string& lt = low->text(f);
-    const std::string& ht = high->text(f);
+    const std::string& lt = low.text(f);
+    const std::string& ht = high.text(f);
     std::size_t common = 0;
     while (common < lt.size() && common < ht.size() && lt[common] == ht[common]) ++common;
     a = thumbNumber(std::string_view(lt).substr(common));
     b = thumbNumber(std::string_view(ht).substr(common));
     x = thumbNumber(std::string_view(here.text(f)).substr(std::min(common, here.text(f).size())));
   } else {
-    a = low->integer(f);
-    b = high->integer(f);
+    a = low.integer(f);
+    b = high.integer(f);
     x = here.integer(f);
   }
   if (b <= a) return 0;

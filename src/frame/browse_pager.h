@@ -98,6 +98,7 @@ class BrowsePager {
   bool holds(Position p) const;
   void refillFrom(const Anchor& anchor);
   std::optional<Record> edgeRecord(bool last);
+  bool edges();
 
   Table& table_;
   Order order_;
@@ -108,6 +109,11 @@ class BrowsePager {
   int current_ = -1;
   int error_ = 0;
   Record rangeProbe_;
+  // The first and last record of the view, kept for the thumb until the file is written.
+  std::optional<Record> low_, high_;
+  std::optional<Record> edgesRange_;
+  std::uint64_t edgesGeneration_ = 0;
+  int edgesKey_ = -1;
 };
 
 }  // namespace obrazac

@@ -131,7 +131,7 @@ void ProcedureWindow::restorePlace() {
   if (c != this && dialogSize_.isValid()) {
     c->resize(dialogSize_ + (c->sizeHint() - sizeHint()));
   }
-  setMinimumSize(dialogSize_.isValid() ? dialogSize_ : QSize());
+  if (dialogSize_.isValid()) setMinimumSize(dialogSize_);
   const auto place = desktop_.settings.read(procedure_);
   if (!place || c->isMaximized()) return;
   const DialogUnits du(font());

@@ -73,9 +73,9 @@ TEST_F(MainFrameTest, CaptionMenusAndStatusTextsAreThoseOfTheProgram) {
   EXPECT_EQ(items(2), (QStringList{"Cu&t|Remove item to Windows Clipboard",
                                    "&Copy|Copy item to Windows Clipboard",
                                    "&Paste|Paste contents of Windows Clipboard"}));
-  EXPECT_EQ(items(3), (QStringList{"T&ile|Make all open windows visible",
-                                   "&Cascade|Stack all open windows",
-                                   "&Arrange Icons|Align all window icons"}));
+  EXPECT_EQ(items(3),
+            (QStringList{"T&ile|Make all open windows visible", "&Cascade|Stack all open windows",
+                         "&Arrange Icons|Align all window icons"}));
   EXPECT_EQ(menu(3)->menuAction()->statusTip(), "Create and Arrange windows");
   EXPECT_EQ(items(4), (QStringList{"&O programu|", "&Sadržaj|View the contents of the help file",
                                    "&Pretraživanje Uputa...|Search for help on a subject",
@@ -88,12 +88,12 @@ TEST_F(MainFrameTest, CaptionMenusAndStatusTextsAreThoseOfTheProgram) {
 
 TEST_F(MainFrameTest, ToolbarHasThirteenButtonsWithTheirCodesAndTips) {
   const std::pair<int, const char*> expected[] = {
-      {2005, "Skok na prvu stranicu"},   {2007, "Povratak na prethodnu stranicu"},
-      {2009, "Prethodni redak"},         {2010, "Traži podatak"},
-      {2008, "Slijedeći redak "},        {2006, "Skon na slijedeću stranicu"},
-      {2004, "Skok na kraj ispisa"},     {2003, "Select This Record"},
-      {2000, "Upis novog podatka"},      {2001, "Promjena postojećih podataka"},
-      {2002, "Brisanje podatka"},        {2011, "Prethodna vrijednost"},
+      {2005, "Skok na prvu stranicu"}, {2007, "Povratak na prethodnu stranicu"},
+      {2009, "Prethodni redak"},       {2010, "Traži podatak"},
+      {2008, "Slijedeći redak "},      {2006, "Skon na slijedeću stranicu"},
+      {2004, "Skok na kraj ispisa"},   {2003, "Select This Record"},
+      {2000, "Upis novog podatka"},    {2001, "Promjena postojećih podataka"},
+      {2002, "Brisanje podatka"},      {2011, "Prethodna vrijednost"},
       {2012, "Upute za rad"}};
   QList<int> codes;
   for (QAction* a : frame_->findChild<QToolBar*>("Toolbar")->actions())

@@ -15,9 +15,9 @@ TEST(ErrorManagerTest, EachLevelShowsItsButtonsAndGivesItsResult) {
     Buttons buttons;
     int result;
   } cases[] = {
-      {9, Answer::Yes, Buttons::YesNo, level::kBenign},   // question, Yes: go on
-      {9, Answer::No, Buttons::YesNo, level::kCancel},    // question, No: cancelled
-      {20, Answer::Yes, Buttons::Ok, level::kNotify},     // notice
+      {9, Answer::Yes, Buttons::YesNo, level::kBenign},  // question, Yes: go on
+      {9, Answer::No, Buttons::YesNo, level::kCancel},   // question, No: cancelled
+      {20, Answer::Yes, Buttons::Ok, level::kNotify},    // notice
       {13, Answer::Yes, Buttons::Ok, level::kNotify},
   };
   for (const auto& c : cases) {

@@ -93,7 +93,7 @@ class UpdateFormTest : public DesktopTest {
     });
     settle();
     return dynamic_cast<TestForm*>(frame_->activeWindow()) == w ? static_cast<TestForm*>(w)
-                                                               : nullptr;
+                                                                : nullptr;
   }
   std::int64_t count(const char* prefix) {
     Context ctx(dir_.path());
@@ -172,8 +172,9 @@ TEST_F(UpdateFormTest, DropDownListAddsATypedValueWhenTheUserAgrees) {
   enter(combo->lineEdit(), "VUKOVAR");
   settle();
   EXPECT_EQ(prompter_.titles(), QStringList{"Dodati podatak?"});
-  EXPECT_EQ(prompter_.texts(),
-            QStringList{QString::fromUtf8("Upisali ste podatak koji ne postoji. Želite li ga dodati?")});
+  EXPECT_EQ(
+      prompter_.texts(),
+      QStringList{QString::fromUtf8("Upisali ste podatak koji ne postoji. Želite li ga dodati?")});
   EXPECT_EQ(prompter_.beeps, 1) << "the value is refused";
   EXPECT_EQ(count("OPC"), 0);
 
