@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <iostream>
 
@@ -72,6 +74,14 @@ int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
   frame.show();
   settle();
   bool ok = save(frame, outDir, "main_frame");
+  const QList<QAction*> menus = frame.menuBar()->actions();
+  for (int i : {0, 1}) {
+    QMenu* menu = menus.at(i)->menu();
+    menu->popup(frame.mapToGlobal(QPoint(0, 24)));
+    settle();
+    ok = save(*menu, outDir, i == 0 ? "menu_evidencije" : "menu_servisi") && ok;
+    menu->hide();
+  }
 
   auto* list = static_cast<BrowseVrsteUplata*>(frame.start(factoryOf<BrowseVrsteUplata>()));
   settle();
