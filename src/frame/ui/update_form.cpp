@@ -257,7 +257,10 @@ int UpdateForm::completeChange() {
         errors().throwMessage(25, valuesOf(r));
         const Answer a = errors().ask(34, Buttons::YesNoCancel, Answer::Cancel);
         if (a == Answer::Yes) continue;
-        if (a == Answer::No) setResponse(response::kCancelled);
+        if (a == Answer::No) {
+          abandoned_ = true;  // the user gave up the change: closing asks no more
+          setResponse(response::kCancelled);
+        }
         return level::kNotify;
       }
       default:
@@ -343,7 +346,7 @@ void UpdateForm::reportSaveFailure(const SaveResult& r, int storeMessage) {
 int UpdateForm::takeCloseEvent() {
   if (response_ == response::kCompleted) return level::kBenign;
   const bool editing = request_ == request::kInsert || request_ == request::kChange;
-  if (cancelAction_ != 0 && editing && recordChanged()) {
+  if (cancelAction_ != 0 && editing && !abandoned_ && recordChanged()) {
     switch (cancelAction_) {
       case 1:
         post({EventKind::Accepted, okControl_});

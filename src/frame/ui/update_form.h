@@ -82,6 +82,7 @@ class UpdateForm : public ProcedureWindow {
   bool allowChange_ = true;
   bool allowDelete_ = true;
   int helpControl_ = 0;
+  bool abandoned_ = false;
   std::vector<Binding> bindings_;
 };
 

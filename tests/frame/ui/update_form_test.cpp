@@ -45,9 +45,13 @@ class TestForm final : public UpdateForm {
   }
   QLineEdit* entry(int i) { return qobject_cast<QLineEdit*>(control(10 + i)); }
   void press(int control) { qobject_cast<QPushButton*>(this->control(control))->click(); }
+  int cancelOption = 3;
 
  protected:
-  void declare() override { firstField_ = 10; }
+  void declare() override {
+    firstField_ = 10;
+    cancelAction_ = cancelOption;
+  }
 };
 
 // A window with a drop-down list of municipality names that adds what it does not know.
@@ -77,7 +81,8 @@ class UpdateFormTest : public DesktopTest {
  protected:
   // Opens a form on a new thread with a request, the buffer prepared as a list would.
   TestForm* openForm(const std::string& prefix, std::vector<std::string> fields, int request,
-                     bool insert = true, bool change = true, bool remove = true) {
+                     bool insert = true, bool change = true, bool remove = true,
+                     int cancelOption = 3, std::function<void(ProcedureThread&)> prepare = {}) {
     response_ = 0;
     auto* w = frame_->start([&](Desktop& d, std::shared_ptr<ProcedureThread> t) {
       thread_ = t;
@@ -87,7 +92,9 @@ class UpdateFormTest : public DesktopTest {
         EXPECT_EQ(t->open(prefix), 0);
         EXPECT_TRUE(t->manager(prefix).reserveAutoNumber().ok());
       }
+      if (prepare) prepare(*t);
       auto* f = new TestForm(d, t, prefix, fields, insert, change, remove);
+      f->cancelOption = cancelOption;
       QObject::connect(f, &ProcedureWindow::closedDown, [this](int r) { response_ = r; });
       return static_cast<ProcedureWindow*>(f);
     });
@@ -162,6 +169,100 @@ TEST_F(UpdateFormTest, RequestsAFormDoesNotServeAreRefusedBeforeItShows) {
     EXPECT_EQ(prompter_.titles(), QStringList{"Invalid Request"});
   }
   EXPECT_EQ(count("VUP"), 0);
+}
+
+// Reads kind of calculation 01 into the thread's buffer, watched, as a list does before it calls
+// a form for change or delete; opened read-only when asked, so that writing it fails.
+std::function<void(ProcedureThread&)> currentCode(bool readOnly = false) {
+  return [readOnly](ProcedureThread& t) {
+    ASSERT_EQ(t.open("VUP", readOnly ? AccessMode::ReadOnly : AccessMode::DenyNone), 0);
+    t.table("VUP").record().setText(0, "01");
+    t.table("VUP").watch();
+    ASSERT_EQ(t.table("VUP").get("KEYSIFRA"), 0);
+  };
+}
+
+void addCode(const std::filesystem::path& dir) {
+  Context ctx(dir);
+  RecordManager vup(ctx, "VUP");
+  ASSERT_EQ(vup.open(), 0);
+  vup.record().setText(0, "01");
+  vup.record().setText(1, "Prva");
+  ASSERT_TRUE(vup.insert().ok());
+}
+
+TEST_F(UpdateFormTest, ClosingAChangedFormFollowsItsCancelOption) {
+  const struct {
+    int option;
+    Answer answer;  // to the one question asked, if any
+    const char* title;
+    bool closes;
+    bool saves;
+  } cases[] = {
+      {0, Answer::Yes, nullptr, true, false},
+      {1, Answer::Yes, nullptr, true, true},
+      {2, Answer::No, "Changes will be lost!", false, false},
+      {2, Answer::Yes, "Changes will be lost!", true, false},
+      {3, Answer::No, "Save Record", true, false},
+  };
+  addCode(dir_.path());
+  int n = 0;
+  for (const auto& c : cases) {
+    prompter_.shown.clear();
+    TestForm* form = openForm("VUP", {"SIFRA", "SKROPIS"}, request::kChange, true, true, true,
+                              c.option, currentCode());
+    ASSERT_NE(form, nullptr);
+    const QString typed = QString("Opcija %1").arg(++n);
+    enter(form->entry(1), typed);
+    if (c.title) prompter_.answers = {c.answer};
+    form->container()->close();
+    settle();
+    EXPECT_EQ(prompter_.titles(), c.title ? QStringList{c.title} : QStringList{}) << c.option;
+    if (!c.closes) {
+      EXPECT_EQ(frame_->activeWindow(), form) << c.option;
+      prompter_.answers = {Answer::Yes};
+      form->container()->close();
+    }
+    ASSERT_TRUE(waitUntil([&] { return response_ != 0; })) << c.option;
+    Context ctx(dir_.path());
+    Table& t = ctx.table("VUP");
+    ASSERT_EQ(t.open(), 0);
+    t.record().setText(0, "01");
+    ASSERT_EQ(t.get("KEYSIFRA"), 0);
+    EXPECT_EQ(t.record().display("SKROPIS") == typed.toStdString(), c.saves) << c.option;
+  }
+}
+
+TEST_F(UpdateFormTest, FailedWritesOfferToTryAgain) {
+  // A change that cannot be written: the store's error, then the retry question; No closes.
+  addCode(dir_.path());
+  TestForm* form = openForm("VUP", {"SIFRA", "SKROPIS"}, request::kChange, true, true, true, 3,
+                            currentCode(true));
+  ASSERT_NE(form, nullptr);
+  enter(form->entry(1), "Druga");
+  prompter_.answers = {Answer::Cancel};
+  form->press(kOk);
+  settle();
+  EXPECT_EQ(prompter_.titles(), (QStringList{"Record was not updated", "Record Update Error"}));
+  EXPECT_EQ(prompter_.shown.back().buttons, Buttons::YesNoCancel);
+  EXPECT_EQ(response_, 0) << "Cancel keeps the form open";
+  prompter_.shown.clear();
+  prompter_.answers = {Answer::No};
+  form->press(kOk);
+  ASSERT_TRUE(waitUntil([&] { return response_ != 0; }));
+  EXPECT_EQ(response_, response::kCancelled);
+  EXPECT_EQ(prompter_.titles(), (QStringList{"Record was not updated", "Record Update Error"}));
+
+  // A delete that fails: confirmed, refused by the store, then the retry question.
+  prompter_.shown.clear();
+  prompter_.answers = {Answer::Yes, Answer::No};
+  EXPECT_EQ(openForm("VUP", {"SIFRA"}, request::kDelete, true, true, true, 3, currentCode(true)),
+            nullptr);
+  ASSERT_TRUE(waitUntil([&] { return response_ != 0; }));
+  EXPECT_EQ(response_, response::kCancelled);
+  EXPECT_EQ(prompter_.titles(),
+            (QStringList{"Confirm Delete", "Record was not deleted", "Record Delete Error"}));
+  EXPECT_EQ(count("VUP"), 1);
 }
 
 TEST_F(UpdateFormTest, DropDownListAddsATypedValueWhenTheUserAgrees) {
