@@ -7,7 +7,7 @@ GENERATOR = -G Ninja
 FUZZDIR  ?= build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test bench fuzz demo clean format
+.PHONY: all deps build test bench fuzz demo run screenshot clean format
 
 all: build
 
@@ -23,6 +23,21 @@ test: deps
 	cmake -S . -B $(TESTDIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DOBRAZAC_SANITIZE=ON
 	cmake --build $(TESTDIR) -j $(JOBS)
 	cd $(TESTDIR) && ctest --output-on-failure -j $(JOBS)
+
+# The desktop program on a sample working folder: build/demo when there is one, else an empty
+# installation in build/run.
+run: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS) --target obrazac obrazac-cli
+	@if [ -d build/demo ]; then dir=build/demo; else dir=build/run; \
+	  [ -f build/run/APLPARAM.DAT ] || $(BUILD)/obrazac-cli --dir build/run init; fi; \
+	  echo "obrazac --dir $$dir"; $(BUILD)/obrazac --dir $$dir
+
+# The main windows as PNG files in build/screenshots, rendered without a display.
+screenshot: deps
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS) --target obrazac obrazac-cli
+	bash scripts/screenshots.sh $(BUILD) build/screenshots
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done

@@ -7,11 +7,14 @@ packages=(
   build-essential cmake ninja-build pkg-config clang clang-format
   libsqlite3-dev sqlite3 libssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The desktop program and its offscreen tests: Qt 6 Widgets and Print Support, the fonts
+  # that stand in for the window and form fonts.
+  qt6-base-dev qt6-base-dev-tools fonts-liberation fonts-dejavu-core
 )
-# Extra groups of packages can be asked for by name: "qt" for the desktop program.
+# Extra groups of packages can be asked for by name ("qt" is now part of the default list).
 for group in "$@"; do
   case "$group" in
-    qt) packages+=(qt6-base-dev libqt6svg6-dev fonts-liberation fonts-dejavu-core) ;;
+    qt) ;;
     *) echo "install-deps: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

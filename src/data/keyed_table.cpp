@@ -156,6 +156,7 @@ KeyedTable::KeyStatements& KeyedTable::keyStatements(int key) {
   s.equal = sql::Statement(db_, head + " WHERE " + k + " = ?1 ORDER BY rowid LIMIT 1");
   s.equalOther = sql::Statement(
       db_, "SELECT 1 FROM " + schema_.table + " WHERE " + k + " = ?1 AND rowid <> ?2 LIMIT 1");
+  s.ofRow = sql::Statement(db_, "SELECT " + k + " FROM " + schema_.table + " WHERE rowid = ?1");
   return keyStatements_.emplace(key, std::move(s)).first->second;
 }
 
@@ -176,6 +177,43 @@ int KeyedTable::set(int keyIndex) {
 int KeyedTable::setLast(int keyIndex) {
   if (const int rc = set(keyIndex)) return rc;
   place_ = Place::AfterLast;
+  return ok();
+}
+
+int KeyedTable::setAt(int keyIndex, Position p) {
+  if (!db_) return fail(err::kFileNotOpen);
+  if (keyIndex < 0 || keyIndex >= static_cast<int>(schema_.keys.size()))
+    return fail(err::kInvalidRecordDeclaration);
+  auto& s = keyStatements(keyIndex).ofRow;
+  s.bind(1, p.row);
+  const int rc = s.step();
+  const bool inKey = rc == SQLITE_ROW && !s.isNull(0);
+  std::string key = inKey ? std::string(s.blob(0)) : std::string();
+  s.reset();
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) return sqliteError(rc);
+  if (!inKey) return fail(err::kRecordNotFound);
+  walkKey_ = keyIndex;
+  place_ = Place::AtRow;
+  placeKey_ = std::move(key);
+  placeRow_ = p.row;
+  dropReadAhead();
+  return ok();
+}
+
+int KeyedTable::setLastOf(int keyIndex, int components) {
+  if (const int rc = set(keyIndex)) return rc;
+  const auto& key = schema_.keys[static_cast<std::size_t>(keyIndex)];
+  std::string prefix = key.encodePrefix(record_, static_cast<std::size_t>(components));
+  // The first byte string above every key that begins with the prefix: its last byte that can
+  // grow grows, and what follows goes.
+  while (!prefix.empty() && static_cast<unsigned char>(prefix.back()) == 0xFF) prefix.pop_back();
+  if (components <= 0 || prefix.empty()) {
+    place_ = Place::AfterLast;
+    return ok();
+  }
+  prefix.back() = static_cast<char>(static_cast<unsigned char>(prefix.back()) + 1);
+  placeKey_ = std::move(prefix);
+  placeRow_ = 0;
   return ok();
 }
 

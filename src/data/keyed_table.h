@@ -39,6 +39,8 @@ class KeyedTable final : public Table {
   int set(int keyIndex) override;
   int setLast(int keyIndex) override;
   int setPhysical() override;
+  int setAt(int keyIndex, Position p) override;
+  int setLastOf(int keyIndex, int components) override;
   int next() override { return step(true); }
   int previous() override { return step(false); }
   int get(int keyIndex) override;
@@ -70,7 +72,7 @@ class KeyedTable final : public Table {
   };
   enum class Place { BeforeFirst, AfterLast, AtRow };
   struct KeyStatements {
-    sql::Statement forward, backward, backwardAll, equal, equalOther;
+    sql::Statement forward, backward, backwardAll, equal, equalOther, ofRow;
   };
 
   int sqliteError(int rc);

@@ -48,6 +48,19 @@ class Table {
   virtual int set(int keyIndex) = 0;
   virtual int setLast(int keyIndex) = 0;
   virtual int setPhysical() = 0;
+  // A walk of a key standing at a saved record, so next() reads the record after it and
+  // previous() the one before (a list pages on from its first or last row this way); 35 when
+  // the record is gone or left out of the key. The buffer is not touched.
+  virtual int setAt(int keyIndex, Position p) {
+    (void)keyIndex, (void)p;
+    return fail(err::kUnsupportedFunction);
+  }
+  // A walk of a key standing after the last record whose first `components` key components
+  // equal the buffer's: previous() then reads the end of a range.
+  virtual int setLastOf(int keyIndex, int components) {
+    (void)keyIndex, (void)components;
+    return fail(err::kUnsupportedFunction);
+  }
   virtual int next() = 0;
   virtual int previous() = 0;
   virtual int get(int keyIndex) = 0;

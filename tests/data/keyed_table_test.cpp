@@ -132,6 +132,59 @@ TEST_F(KeyedTableTest, SetPositionsBeforeTheFirstRecordNotLessThanTheBuffer) {
   EXPECT_EQ(r.integer(0), 40);
 }
 
+TEST_F(KeyedTableTest, SetAtPagesOnFromASavedRecordInBothDirections) {
+  auto t = openTable();
+  // Equal names tie in insertion order, so the saved record is found among its duplicates.
+  const char* names[] = {"Ana", "Ivo", "Ivo", "Ivo", "Zora"};
+  for (int i = 0; i < 5; ++i) ASSERT_EQ(add(*t, i + 1, std::to_string(i + 1), names[i]), 0);
+  const int byName = decl_.keyIndex("KEYIME");
+  t->clear();
+  t->set(byName);
+  for (int i = 0; i < 3; ++i) ASSERT_EQ(t->next(), 0);
+  const Position middle = t->position();  // the second "Ivo", record 3
+  t->clear();
+  ASSERT_EQ(t->setAt(byName, middle), 0);
+  EXPECT_EQ(t->record().integer(0), 0) << "the buffer is not touched";
+  ASSERT_EQ(t->next(), 0);
+  EXPECT_EQ(t->record().integer(0), 4);
+  ASSERT_EQ(t->setAt(byName, middle), 0);
+  ASSERT_EQ(t->previous(), 0);
+  EXPECT_EQ(t->record().integer(0), 2);
+
+  ASSERT_EQ(t->reget(middle), 0);
+  ASSERT_EQ(t->remove(), 0);
+  EXPECT_EQ(t->setAt(byName, middle), err::kRecordNotFound);
+  ASSERT_EQ(add(*t, 9, "9", ""), 0);  // left out of the name key
+  EXPECT_EQ(t->setAt(byName, t->position()), err::kRecordNotFound);
+}
+
+TEST_F(KeyedTableTest, SetLastOfStandsAfterTheEndOfARange) {
+  decl_.keys.push_back(key("KEYIMEBROJ", {"IME", "BROJ"}, kUnique));
+  auto t = openTable();
+  int n = 0;
+  for (const char* name : {"Ana", "Ivo", "Ivo", "Ivo", "Zora"}) {
+    ++n;
+    ASSERT_EQ(add(*t, n, std::to_string(n), name), 0);
+  }
+  const int k = decl_.keyIndex("KEYIMEBROJ");
+  auto& r = t->record();
+  auto primeName = [&](const char* name) {
+    r.clear();
+    r.setText(r.index("IME"), name);
+  };
+  primeName("Ivo");
+  ASSERT_EQ(t->setLastOf(k, 1), 0);
+  ASSERT_EQ(t->previous(), 0);
+  EXPECT_EQ(r.integer(0), 4) << "the last Ivo";
+  primeName("Ivo");
+  ASSERT_EQ(t->setLastOf(k, 1), 0);
+  ASSERT_EQ(t->next(), 0);
+  EXPECT_EQ(r.integer(0), 5) << "the first record after the range";
+  primeName("Zora");
+  ASSERT_EQ(t->setLastOf(k, 1), 0);
+  EXPECT_EQ(t->next(), err::kRecordNotAvailable);
+}
+
 TEST_F(KeyedTableTest, ValuesRoundTripThroughTheFile) {
   {
     auto t = openTable();

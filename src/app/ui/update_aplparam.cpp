@@ -1,0 +1,200 @@
+#include "app/ui/update_aplparam.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "data/fixed_width.h"
+#include "frame/ui/file_drop.h"
+#include "register/identifier_checks.h"
+
+namespace obrazac::ui {
+namespace {
+
+bool allDigits(std::string_view s) {
+  return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+std::string_view trimmed(std::string_view s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return clipRight(s.substr(first));
+}
+
+}  // namespace
+
+UpdateAPLPARAM::UpdateAPLPARAM(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
+    : UpdateForm(desktop, std::move(thread), "UpdateAPLPARAM", "APL") {
+  setCaptions("Promjena aplikacijskih parametara", "Promjena aplikacijskih parametara");
+  allowRequests(false, true, false);
+  setWindowTitle("Promjena aplikacijskih parametara");
+  setStatusTip("Upute za rad");
+  setDialogSize(307, 202);
+  auto* layout = new QVBoxLayout(this);
+
+  auto entry = [this](int control, const std::string& field, const char* tip, int chars) {
+    auto* e = new QLineEdit(this);
+    bindField(control, e, field);
+    if (tip) e->setToolTip(QString::fromUtf8(tip));
+    const int width = e->fontMetrics().averageCharWidth() * (chars + 2) + 8;
+    if (chars <= 13)
+      e->setFixedWidth(width);
+    else
+      e->setMinimumWidth(std::min(width, e->fontMetrics().averageCharWidth() * 44));
+    return e;
+  };
+
+  auto* person = new QGroupBox(QString::fromUtf8("  PODACI O OVLAŠTENOJ OSOBI"), this);
+  auto* grid = new QGridLayout(person);
+  int row = 0;
+  auto prompt = [&](const char* text, QWidget* w) {
+    auto* label = new QLabel(QString::fromUtf8(text), person);
+    label->setBuddy(w);
+    grid->addWidget(label, row, 0);
+  };
+  QLineEdit* mb01 = entry(kMB01, "MB01", "Matični broj servisa", 8);
+  QLineEdit* mb02 = entry(kMB02, "MB02", "Nastavak MB", 4);
+  prompt("Matični broj", mb01);
+  auto* mbRow = new QHBoxLayout;
+  mbRow->addWidget(mb01);
+  mbRow->addWidget(mb02);
+  mbRow->addStretch(1);
+  grid->addLayout(mbRow, row++, 1);
+  QLineEdit* jmbg = entry(kJMBG, "JMBG", nullptr, 13);
+  prompt("MBG", jmbg);
+  grid->addWidget(jmbg, row++, 1, Qt::AlignLeft);
+  const struct {
+    int control;
+    const char* field;
+    const char* label;
+    const char* tip;
+    int chars;
+  } rows[] = {{kNaziv, "NAZIV", "Naziv", "Naziv servisa", 50},
+              {kAdresa, "ADRESA", "Adresa:", "Adresa servisa", 50},
+              {kKonOso, "KONOSO", "Kontakt osoba", "Kontak osoba", 50},
+              {kTelefon, "TELEFON", "Telefon:", "Telefon", 10},
+              {kEmail, "EMAIL", "E-mail adresa", "Email adresa", 30}};
+  for (const auto& r : rows) {
+    QLineEdit* e = entry(r.control, r.field, r.tip, r.chars);
+    prompt(r.label, e);
+    grid->addWidget(e, row++, 1, r.chars < 40 ? Qt::AlignLeft : Qt::Alignment());
+  }
+  seat_ = new FileDrop(*this, "OPC", "KEYNAZIV", "NAZIV", kSjediste);
+  seat_->combo()->setToolTip(QString::fromUtf8("Naziv općine"));
+  seat_->combo()->setMinimumWidth(seat_->combo()->fontMetrics().averageCharWidth() * 40);
+  seat_->onChoose = [this](const Record& opc) {
+    record().setText(record().index("NAZSJED"), opc.text(opc.index("NAZIV")));
+    record().setText(record().index("SIFSJED"), opc.text(opc.index("SIFRA")));
+    redisplayField(kSifSjed);
+  };
+  prompt("Sjedište", seat_->combo());
+  QLineEdit* code = entry(kSifSjed, "SIFSJED", "Sjedište firme", 4);
+  auto* seatRow = new QHBoxLayout;
+  seatRow->addWidget(seat_->combo());
+  seatRow->addWidget(code);
+  seatRow->addStretch(1);
+  grid->addLayout(seatRow, row++, 1);
+  layout->addWidget(person);
+
+  auto* folders = new QGroupBox(QString::fromUtf8("RADNO OKRUŽENJE (direktorij-pretinac)"), this);
+  grid = new QGridLayout(folders);
+  row = 0;
+  auto folderPrompt = [&](const char* text, QWidget* w) {
+    auto* label = new QLabel(QString::fromUtf8(text), folders);
+    label->setBuddy(w);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(w, row++, 1);
+  };
+  folderPrompt("Radni pretinac", entry(kRadDir, "RADDIR", "Radni direktorij", 128));
+  folderPrompt("Ulazni podaci", entry(kUlazDir, "ULAZDIR", "Direktorij za ulazne datoteke", 128));
+  folderPrompt("Izlazni podaci",
+               entry(kIzlazDir, "IZLAZDIR", "Direktorj za izlazne datoteke", 128));
+  layout->addWidget(folders);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  auto* save = new QPushButton("&Spremi", this);
+  save->setDefault(true);
+  auto* cancel = new QPushButton("&Prekini", this);
+  auto* help = new QPushButton("Upu&te", this);
+  help->setToolTip("Upute za rad");
+  buttons->addWidget(save);
+  buttons->addWidget(cancel);
+  buttons->addWidget(help);
+  layout->addLayout(buttons);
+  setOkButton(kSpremi, save);
+  setCancelButton(kPrekini, cancel);
+  setHelpButton(kUpute, help);
+}
+
+// Started from the menu without a request, the form changes record 1.
+bool UpdateAPLPARAM::init() {
+  if (thread().nextRequest == request::kNone) thread().nextRequest = request::kChange;
+  return UpdateForm::init();
+}
+
+void UpdateAPLPARAM::declare() {
+  firstField_ = kMB01;
+  insertAction_ = 1;
+  cancelAction_ = 0;
+}
+
+bool UpdateAPLPARAM::openTables() {
+  return UpdateForm::openTables() && openTable("OPC");
+}
+
+int UpdateAPLPARAM::takeWindowEvent(const Event& e) {
+  if (e.kind == EventKind::OpenWindow) {
+    request_ = request::kChange;
+    seat_->reset();
+    Record& apl = record();
+    apl.clear();
+    apl.setInteger(apl.index("RB"), 1);
+    if (primary().table().get("KEYRB") == 0) redisplay();
+  }
+  return UpdateForm::takeWindowEvent(e);
+}
+
+void UpdateAPLPARAM::redisplay() {
+  UpdateForm::redisplay();
+  if (seat_) seat_->setText(fieldText(record(), record().index("NAZSJED")));
+}
+
+int UpdateAPLPARAM::refuse(const char* text, int control) {
+  desktop().prompter.message(QString::fromUtf8(text));
+  select(control);
+  return level::kNotify;
+}
+
+int UpdateAPLPARAM::takeAccepted(int control) {
+  const Record& apl = record();
+  switch (control) {
+    case kMB01: {
+      const std::string_view mb = trimmed(apl.text(apl.index("MB01")));
+      if (mb.size() == 8 && mb != "00000000" && (!allDigits(mb) || !ProvjeraMB(mb)))
+        return refuse("Pogrešan  MB ", kMB01);
+      break;
+    }
+    case kJMBG: {
+      const std::string_view jmbg = trimmed(apl.text(apl.index("JMBG")));
+      if (allDigits(jmbg) && jmbg != "0000000000000" && !ProvjeraJMBG(jmbg))
+        return refuse("Pogrešan JMBG", kJMBG);
+      break;
+    }
+    case kSpremi:
+      // The save checks of the authorised person (one identifier of the two, their check
+      // digits and lengths) come from the parameter checks of the core and run here, before
+      // the standard save.
+      break;
+    default:
+      break;
+  }
+  return UpdateForm::takeAccepted(control);
+}
+
+}  // namespace obrazac::ui

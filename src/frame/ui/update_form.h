@@ -1,0 +1,92 @@
+// An update form: a procedure window that inserts, changes or deletes one record of its primary
+// table. It works on the thread's record buffer (the calling list has prepared it), keeps a
+// copy taken when it opened to tell whether the user changed anything, saves through the
+// table's record manager and shows every outcome as a standard message: a duplicate key names
+// the key, a record changed by another station shows that station's values, a failed change or
+// delete offers to try again, and closing a changed form asks whether to save.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "frame/ui/procedure_window.h"
+
+class QLineEdit;
+
+namespace obrazac::ui {
+
+class UpdateForm : public ProcedureWindow {
+  Q_OBJECT
+
+ public:
+  UpdateForm(Desktop& desktop, std::shared_ptr<ProcedureThread> thread, QString procedure,
+             std::string primary);
+
+  RecordManager& primary() { return thread().manager(primary_); }
+  Record& record() { return primary().record(); }
+  // Whether the record differs from the copy taken when the form opened or last saved.
+  bool recordChanged();
+
+ protected:
+  // Declarations, made while the form is built.
+  void setCaptions(const QString& insert, const QString& change, const QString& remove = {});
+  void allowRequests(bool insert, bool change, bool remove);
+  // Binds an entry to a field of the primary record: typing writes the buffer; leaving an
+  // entry that was changed sends its accepted event; with history, Ctrl+' brings back the
+  // value the form last saved.
+  QLineEdit* bindField(int control, QLineEdit* edit, const std::string& field, bool history = true);
+  void setOkButton(int control, QAbstractButton* button);
+  void setCancelButton(int control, QAbstractButton* button);
+  void setHelpButton(int control, QAbstractButton* button);
+
+  bool openTables() override;
+  bool prepareBeforeWindow() override;
+  // 6: prepares the primary record; false stops the form before its window shows.
+  virtual bool primeUpdate();
+  int takeCompleted() override;
+  int takeCloseEvent() override;
+  void restoreField(int control) override;
+  void redisplay() override;
+  void kill() override;
+
+  void redisplayField(int control);
+  // Shows why a save failed: a field rule, a duplicate key, an auto-number that could not be
+  // taken, a record changed by another station, or the store's error under `storeMessage`.
+  void reportSaveFailure(const SaveResult& r, int storeMessage);
+  MessageValues valuesOf(const SaveResult& r) const;
+
+ private:
+  enum class Removal { Deleted, Refused, Stay };
+  int completeInsert();
+  int completeChange();
+  int completeDelete();
+  Removal removeRecord(bool confirm);
+  void saveHistory();
+  void storeField(int field, const QString& text);
+  void takeSaved();
+
+  struct Binding {
+    int control;
+    QLineEdit* edit;
+    int field;
+    bool history;
+  };
+
+  std::string primary_;
+  std::unique_ptr<Record> saved_;
+  QString insertCaption_;
+  QString changeCaption_;
+  QString deleteCaption_;
+  bool allowInsert_ = true;
+  bool allowChange_ = true;
+  bool allowDelete_ = true;
+  int helpControl_ = 0;
+  bool abandoned_ = false;
+  std::vector<Binding> bindings_;
+};
+
+// The text of a record field as an entry shows it: text without its trailing blanks.
+QString fieldText(const Record& record, int field);
+
+}  // namespace obrazac::ui

@@ -1,0 +1,125 @@
+#include "app/ui/update_aplparam.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "data/codepage.h"
+#include "frame/ui/file_drop.h"
+#include "support/ui/desktop_fixture.h"
+
+namespace obrazac::ui {
+namespace {
+
+using testing::DesktopTest;
+using testing::enter;
+using testing::settle;
+using testing::waitUntil;
+
+class UpdateAplparamTest : public DesktopTest {
+ protected:
+  UpdateAPLPARAM* openFromMenu() {
+    frame_->action("UpdateAPLPARAM")->trigger();
+    return waitForActive<UpdateAPLPARAM>();
+  }
+  QLineEdit* edit(UpdateAPLPARAM* form, int control) {
+    return qobject_cast<QLineEdit*>(form->control(control));
+  }
+  std::string stored(const char* field) {
+    Table& t = frame_->mainThread().table("APL");
+    t.clear();
+    t.record().setInteger(0, 1);
+    EXPECT_EQ(t.get("KEYRB"), 0);
+    return t.record().display(field);
+  }
+  void press(UpdateAPLPARAM* form, int control) {
+    qobject_cast<QPushButton*>(form->control(control))->click();
+    settle();
+  }
+};
+
+TEST_F(UpdateAplparamTest, FirstUseCreatesRecordOneWithTheDefaultsAndOpensItForChange) {
+  UpdateAPLPARAM* form = openFromMenu();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->windowTitle(), "Promjena aplikacijskih parametara");
+  EXPECT_EQ(form->request(), request::kChange);
+  EXPECT_EQ(edit(form, UpdateAPLPARAM::kNaziv)->text(), "Knjigovodstveni servis");
+  EXPECT_EQ(edit(form, UpdateAPLPARAM::kAdresa)->text(), "NN ulica bb, 10000 Zagreb");
+  EXPECT_EQ(edit(form, UpdateAPLPARAM::kKonOso)->text(), "Elvik");
+  EXPECT_EQ(edit(form, UpdateAPLPARAM::kSifSjed)->text(), "1333");
+  EXPECT_EQ(form->seat()->combo()->currentText(), "ZAGREB");
+
+  enter(edit(form, UpdateAPLPARAM::kNaziv), QString::fromUtf8("Računovodstvo Šimić"));
+  press(form, UpdateAPLPARAM::kSpremi);
+  ASSERT_TRUE(waitUntil([&] { return active<UpdateAPLPARAM>() == nullptr; }));
+  EXPECT_EQ(stored("NAZIV"), "Računovodstvo Šimić");
+
+  // With the record present the item opens it as it is: the defaults are not written again.
+  form = openFromMenu();
+  EXPECT_EQ(edit(form, UpdateAPLPARAM::kNaziv)->text(), QString::fromUtf8("Računovodstvo Šimić"));
+  EXPECT_TRUE(prompter_.shown.empty()) << prompter_.texts().join("\n").toStdString();
+}
+
+TEST_F(UpdateAplparamTest, LeavingAnIdentifierWithAWrongCheckDigitKeepsTheUserThere) {
+  UpdateAPLPARAM* form = openFromMenu();
+  struct Case {
+    int control;
+    const char* value;
+    const char* message;  // nullptr: accepted
+  } cases[] = {
+      {UpdateAPLPARAM::kMB01, "12345678", "Pogrešan  MB "},
+      {UpdateAPLPARAM::kMB01, "1234567", nullptr},   // fewer than 8 characters: not checked
+      {UpdateAPLPARAM::kMB01, "00000000", nullptr},  // all zeros: not given
+      {UpdateAPLPARAM::kMB01, "1234567A", "Pogrešan  MB "},
+      {UpdateAPLPARAM::kJMBG, "0101990330001", "Pogrešan JMBG"},
+      {UpdateAPLPARAM::kJMBG, "010199033000X", nullptr},  // not all digits: not checked here
+      {UpdateAPLPARAM::kJMBG, "0000000000000", nullptr},
+  };
+  for (const Case& c : cases) {
+    prompter_.shown.clear();
+    enter(edit(form, c.control), c.value);
+    settle();
+    if (c.message) {
+      ASSERT_EQ(prompter_.texts(), QStringList{QString::fromUtf8(c.message)}) << c.value;
+      EXPECT_EQ(form->focusedControl(), c.control) << c.value;
+    } else {
+      EXPECT_TRUE(prompter_.shown.empty()) << c.value;
+    }
+  }
+}
+
+TEST_F(UpdateAplparamTest, PrekiniAfterChangesClosesWithoutAQuestionAndWithoutSaving) {
+  UpdateAPLPARAM* form = openFromMenu();
+  enter(edit(form, UpdateAPLPARAM::kKonOso), "Netko drugi");
+  press(form, UpdateAPLPARAM::kPrekini);
+  ASSERT_TRUE(waitUntil([&] { return active<UpdateAPLPARAM>() == nullptr; }));
+  EXPECT_TRUE(prompter_.shown.empty());
+  EXPECT_EQ(stored("KONOSO"), "Elvik");
+}
+
+TEST_F(UpdateAplparamTest, ChoosingAMunicipalitySetsTheSeatAndItsCode) {
+  {
+    Context ctx(dir_.path());
+    RecordManager opc(ctx, "OPC");
+    ASSERT_EQ(opc.open(), 0);
+    for (auto [name, code] : {std::pair{"OSIJEK", "3123"}, std::pair{"ČAKOVEC", "0520"}}) {
+      opc.record().clear();
+      opc.record().setText(opc.record().index("NAZIV"), cp1250(name));
+      opc.record().setText(opc.record().index("SIFRA"), code);
+      ASSERT_TRUE(opc.insert().ok());
+    }
+  }
+  UpdateAPLPARAM* form = openFromMenu();
+  QComboBox* seat = form->seat()->combo();
+  ASSERT_EQ(seat->count(), 2);
+  EXPECT_EQ(seat->itemText(0), QString::fromUtf8("ČAKOVEC"));
+  emit seat->activated(0);
+  EXPECT_EQ(edit(form, UpdateAPLPARAM::kSifSjed)->text(), "0520");
+  press(form, UpdateAPLPARAM::kSpremi);
+  ASSERT_TRUE(waitUntil([&] { return active<UpdateAPLPARAM>() == nullptr; }));
+  EXPECT_EQ(stored("NAZSJED"), "ČAKOVEC");
+  EXPECT_EQ(stored("SIFSJED"), "0520");
+}
+
+}  // namespace
+}  // namespace obrazac::ui
