@@ -4,6 +4,7 @@
 
 #include "app/application_parameters.h"
 #include "data/fixed_width.h"
+#include "register/entry_rules.h"
 
 namespace obrazac::form {
 namespace {
@@ -148,13 +149,6 @@ int chooseEmployer(Context& ctx, SendingHeader& header) {
   header.obligorKind = r.text(r.index("VRSTOBVEZNIKA"));
   header.formNumber = std::to_string(r.integer(r.index("IDENTIFIKATOR")) + 1);
   return 0;
-}
-
-bool dayBeyondMonth(int day, int month, int year) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return false;
-  const int last = kDays[month - 1] + (month == 2 && year % 4 == 0 ? 1 : 0);
-  return day > last;
 }
 
 EntryCheck checkEntry(const SendingHeader& h, HeaderField entry) {

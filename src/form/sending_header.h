@@ -92,11 +92,6 @@ struct ProcessingCheck {
 };
 ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& header);
 
-// The day-of-month check: a day is wrong when it lies beyond the last day of its month, February
-// having 29 days in every year divisible by 4. Days of 0 or below are not wrong; months outside
-// 1..12 have no last day to pass.
-bool dayBeyondMonth(int day, int month, int year);
-
 // The authorised-person message of the sending windows.
 inline constexpr std::string_view kAuthorisedPersonMessage =
     "Obavezno ispravite podatke o ovlaštenoj osobi. | Izmjenu izvršite kroz "

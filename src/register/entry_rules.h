@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "data/date.h"
-
 namespace obrazac {
 
 // True when the text is not empty and holds nothing but the digits 0-9. A personal or
@@ -17,12 +15,15 @@ inline bool isDigits(std::string_view text) {
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// True when day lies beyond the last day of month in year, by the calendar (29 February only in
-// leap years, so not in 2100). Months outside 1..12 are not judged here: month 0 means a row
-// without a month, and the month has checks of its own.
+// True when day lies beyond the last day of month in year by the rule of the forms and the
+// checks: 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 days, and 29 in February of every year
+// divisible by 4 (2100 included: the register's files and forms use no other leap-year rule).
+// Days of 0 or below are not judged here, nor months outside 1..12: month 0 means a row without
+// a month, and the month has checks of its own.
 inline bool dayBeyondMonth(int day, int month, int year) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month < 1 || month > 12) return false;
-  return day > daysInMonth(year, month);
+  return day > kDays[month - 1] + (month == 2 && year % 4 == 0 ? 1 : 0);
 }
 
 }  // namespace obrazac
