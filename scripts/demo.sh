@@ -41,3 +41,7 @@ for f in "$dir"/izlaz/*; do
   printf '%-14s %5s redaka  %s\n' "$(basename "$f")" "$(grep -c $'\r$' "$f")" \
     "$("$cli" hash "$f")"
 done
+
+echo
+echo "== Formalna kontrola VELOR.RM0"
+"$cli" --dir "$dir" check "$dir/izlaz/VELOR.RM0"

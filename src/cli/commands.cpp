@@ -16,6 +16,7 @@ int runTakeoverPrevious(const Invocation&);
 int runSend(const Invocation&);
 int runCollect(const Invocation&);
 int runHash(const Invocation&);
+int runCheck(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -51,6 +52,11 @@ std::span<const Command> allCommands() {
       Command{"collect", "collect [--date DD.MM.GGGG]   zbirna datoteka VELOR.RM0 i njezin HASH",
               runCollect},
       Command{"hash", "hash DATOTEKA   kontrolni broj (SHA-1) bilo koje datoteke", runHash},
+      Command{"check",
+              "check DATOTEKA [--format text|csv|json]   formalna kontrola datoteke za VELOR;\n"
+              "  greške i upozorenja, prijepis u TBIZLAZ2.TXT (izlaz 0: bez grešaka F, 1: s\n"
+              "  greškama, 2: datoteka nije kontrolirana)",
+              runCheck},
   };
   return commands;
 }
