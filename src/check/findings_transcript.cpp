@@ -29,8 +29,10 @@ std::string workingFolderText(Context& ctx) {
 
 int forEachFinding(Context& ctx, const std::function<void(const Finding&)>& visit) {
   Table& t = ctx.table("ULZ1");
-  if (!t.isOpen())
-    if (const int rc = t.open()) return rc;
+  // A table opened here is closed again, so the next run can take it for itself.
+  const bool opened = !t.isOpen();
+  if (opened)
+    if (const int rc = t.open(AccessMode::ReadOnly)) return rc;
   t.send("QUICKSCAN=on");
   const Record& r = t.record();
   const int line = r.index("REDBROJ"), field = r.index("KOLONA"), type = r.index("TIP"),
@@ -46,7 +48,9 @@ int forEachFinding(Context& ctx, const std::function<void(const Finding&)>& visi
     f.message.assign(clipRight(r.text(message)));
     visit(f);
   }
-  return t.error() == err::kRecordNotAvailable ? 0 : t.error();
+  const int rc = t.error() == err::kRecordNotAvailable ? 0 : t.error();
+  if (opened) t.close();
+  return rc;
 }
 
 std::vector<std::string> transcriptLines(const Finding& finding) {
