@@ -1,0 +1,283 @@
+// The formal control over a large valid submission file against raw SQLite storing the same
+// lines: 4,000 forms of 248 rows each with their headers and closing records, under one sender
+// and one file closing record (1,000,002 lines, about 250 MB). The control copies the file into
+// the working folder, reads and checks every line and writes the line and finding tables with
+// their keys; raw SQLite inserts the same lines, ready in memory, as rows of one table in one
+// transaction. Both run in one process on the same disk; the figures and the ratio
+// control / raw are printed together. The target ratio is 2.5 or less.
+//
+//   formal_control_bench [--forms=N] [--rows=N]   (defaults 4000 forms of 248 rows)
+//
+// The files go to a fresh folder under the system's temporary folder, removed at the end.
+#include <sqlite3.h>
+
+#include <array>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/sample_installation.h"
+#include "check/formal_control.h"
+#include "data/codepage.h"
+#include "data/context.h"
+#include "submission/records.h"
+
+namespace obrazac {
+namespace {
+
+namespace fs = std::filesystem;
+using submission::RecordLine;
+
+struct Options {
+  std::int64_t forms = 4000;
+  std::int64_t rows = 248;
+};
+
+// The lines of the file, made on demand: the rows of a form are the same in every form, the
+// form headers and closing records differ by their identifier.
+class SubmissionFile {
+ public:
+  explicit SubmissionFile(const Options& o) : o_(o) {
+    const Decimal gross = *Decimal::parse("1850.00"), first = *Decimal::parse("277.50"),
+                  second = *Decimal::parse("92.50"), net = *Decimal::parse("1480.00");
+    for (std::int64_t i = 0; i < o.rows; ++i)
+      rows_.push_back(RecordLine('5')
+                          .number("RS5RBRO", i + 1)
+                          .text("RS5MBGO", sampleJmbg(1 + i % 28, 1 + i / 28 % 12,
+                                                      1960 + static_cast<int>(i / 336), 33,
+                                                      static_cast<int>(i % 97)))
+                          .text("RS5IMPR", cp1250("PRIMJERIĆ OSOBA ") + std::to_string(i))
+                          .text("RS5GROP", "1333")
+                          .text("RS5OSOB", "010")
+                          .text("RS5RAZD", "0130")
+                          .amount("RS5IBRT", gross, '0')
+                          .amount("RS5IOSN", gross, '0')
+                          .amount("RS5IST1", first, '0')
+                          .amount("RS5IST2", second, '0')
+                          .amount("RS5INET", net, '0')
+                          .line());
+    const Decimal n(o.rows);
+    totals_ = {gross * n, gross * n, first * n, second * n, net * n};
+    const Date sent = Date::fromParts(12, 15, 2025);
+    sender_ = RecordLine('0')
+                  .text("RS0MBOO", sampleMB(3456789) + "0000")
+                  .text("RS0MBGO", "0000000000000")
+                  .text("RS0NAOB", "PRIMJER servis")
+                  .text("RS0ADOB", "Primjerna 1")
+                  .text("RS0OSOB", "Ana")
+                  .date("RS0DTMN", sent)
+                  .text("RS0OFOR", "RM500")
+                  .line();
+    closing_ = RecordLine('9')
+                   .text("RS9MBOO", sampleMB(3456789) + "0000")
+                   .text("RS9MBGO", "0000000000000")
+                   .date("RS9DTMN", sent)
+                   .number("RS9BROJ", o.forms % 1'000'000)
+                   .line();
+  }
+
+  std::int64_t lines() const { return o_.forms * (o_.rows + 2) + 2; }
+
+  // Line n, from 1.
+  const std::string& line(std::int64_t n) {
+    if (n == 1) return sender_;
+    if (n == lines()) return closing_;
+    const std::int64_t inForm = (n - 2) % (o_.rows + 2), form = (n - 2) / (o_.rows + 2);
+    if (inForm == 0) return formHeader(form);
+    if (inForm == o_.rows + 1) return formClosing(form);
+    return rows_[static_cast<std::size_t>(inForm - 1)];
+  }
+
+ private:
+  static std::string identifier(std::int64_t form) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04lld", static_cast<long long>(form % 10000));
+    return text;
+  }
+  const std::string& formHeader(std::int64_t form) {
+    scratch_ = RecordLine('3')
+                   .text("RS3MBOO", sampleMB(1234567) + "0000")
+                   .text("RS3MBGO", "0000000000000")
+                   .text("RS3RBSU", identifier(form))
+                   .text("RS3NAOB", "PRIMJER d.o.o.")
+                   .text("RS3ADOB", "Ilica 1")
+                   .text("RS3VROB", "01")
+                   .text("RS3MMGG", "112025")
+                   .text("RS3VROI", "01")
+                   .number("RS3BROS", o_.rows)
+                   .amount("RS3IBRT", totals_[0], '0')
+                   .amount("RS3IOSN", totals_[1], '0')
+                   .amount("RS3IST1", totals_[2], '0')
+                   .amount("RS3IST2", totals_[3], '0')
+                   .amount("RS3INET", totals_[4], '0')
+                   .text("RS3IGMM", "202512")
+                   .line();
+    return scratch_;
+  }
+  const std::string& formClosing(std::int64_t form) {
+    scratch_ = RecordLine('7')
+                   .text("RS7MBOO", sampleMB(1234567) + "0000")
+                   .text("RS7MBGO", "0000000000000")
+                   .text("RS7RBSU", identifier(form))
+                   .number("RS7BRSL", o_.rows)
+                   .date("RS7DTRS", Date::fromParts(12, 15, 2025))
+                   .line();
+    return scratch_;
+  }
+
+  Options o_;
+  std::vector<std::string> rows_;
+  std::array<Decimal, 5> totals_;
+  std::string sender_, closing_, scratch_;
+};
+
+void require(bool condition, const std::string& what) {
+  if (!condition) throw std::runtime_error(what);
+}
+
+void writeFile(SubmissionFile& source, const fs::path& file) {
+  std::FILE* f = std::fopen(file.c_str(), "wb");
+  require(f != nullptr, "cannot write " + file.string());
+  for (std::int64_t n = 1; n <= source.lines(); ++n) {
+    const std::string& l = source.line(n);
+    std::fwrite(l.data(), 1, l.size(), f);
+    std::fwrite("\r\n", 1, 2, f);
+  }
+  require(std::fclose(f) == 0, "cannot write " + file.string());
+}
+
+class Quiet final : public RunReporter {
+ public:
+  void status(std::string_view) override {}
+  void message(std::string_view text) override { last = text; }
+  Answer ask(std::string_view, bool) override { return Answer::No; }
+  std::string last;
+};
+
+// Raw SQLite: one table of line number and text, filled in one transaction with the default
+// journal and synchronous settings, as the store has them.
+void rawInsert(SubmissionFile& source, const fs::path& file) {
+  sqlite3* db = nullptr;
+  require(sqlite3_open(file.c_str(), &db) == SQLITE_OK, "raw: open");
+  auto exec = [&](const char* sql) {
+    require(sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK,
+            std::string("raw: ") + sqlite3_errmsg(db));
+  };
+  exec("CREATE TABLE lines (number INTEGER NOT NULL, line TEXT NOT NULL)");
+  exec("BEGIN IMMEDIATE");
+  sqlite3_stmt* insert = nullptr;
+  require(
+      sqlite3_prepare_v2(db, "INSERT INTO lines VALUES (?, ?)", -1, &insert, nullptr) == SQLITE_OK,
+      "raw: prepare");
+  for (std::int64_t n = 1; n <= source.lines(); ++n) {
+    const std::string& l = source.line(n);
+    sqlite3_bind_int64(insert, 1, n);
+    sqlite3_bind_text(insert, 2, l.data(), static_cast<int>(l.size()), SQLITE_STATIC);
+    require(sqlite3_step(insert) == SQLITE_DONE, "raw: insert");
+    sqlite3_reset(insert);
+  }
+  sqlite3_finalize(insert);
+  exec("COMMIT");
+  sqlite3_close(db);
+}
+
+struct Timing {
+  double wall = 0;
+  double cpu = 0;
+};
+
+double processorSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+Timing measure(const std::function<void()>& step) {
+  const auto wallStart = std::chrono::steady_clock::now();
+  const double cpuStart = processorSeconds();
+  step();
+  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count(),
+          processorSeconds() - cpuStart};
+}
+
+bool countOption(std::string_view arg, std::string_view name, std::int64_t& value) {
+  if (arg.substr(0, name.size()) != name) return false;
+  arg.remove_prefix(name.size());
+  const auto* end = arg.data() + arg.size();
+  return std::from_chars(arg.data(), end, value).ptr == end && value >= 1;
+}
+
+int run(const Options& o) {
+  std::string pattern = fs::temp_directory_path() / "obrazac-formal-bench-XXXXXX";
+  require(mkdtemp(pattern.data()) != nullptr, "cannot create a temporary folder");
+  const fs::path dir = pattern;
+  struct Cleanup {
+    fs::path dir;
+    ~Cleanup() {
+      std::error_code ec;
+      fs::remove_all(dir, ec);
+    }
+  } cleanup{dir};
+
+  {
+    Context ctx(dir);
+    const auto summary = buildSampleInstallation(ctx, fs::path(OBRAZAC_DATA_DIR) / "opcine.csv");
+    require(summary.ok(), "sample installation: " + summary.error);
+  }
+  SubmissionFile source(o);
+  const fs::path file = dir / "izlaz" / "VELOR.RM0";
+  writeFile(source, file);
+  std::printf("Formal control of %lld lines (%lld forms of %lld rows), %.0f MB, under %s\n",
+              static_cast<long long>(source.lines()), static_cast<long long>(o.forms),
+              static_cast<long long>(o.rows), static_cast<double>(fs::file_size(file)) / 1e6,
+              dir.c_str());
+
+  Quiet reporter;
+  check::FormalControlOutcome outcome;
+  const FixedClock clock(Date::fromParts(1, 10, 2026));
+  const Timing control = measure([&] {
+    Context ctx(dir);
+    outcome = check::runFormalControl(ctx, file, clock, reporter);
+  });
+  require(outcome.checked, "control: " + reporter.last);
+  require(outcome.lines == source.lines(), "control: not every line was read");
+  const Timing raw = measure([&] { rawInsert(source, dir / "raw.db"); });
+
+  std::printf("%-34s %9s %9s\n", "", "wall", "cpu");
+  std::printf("%-34s %8.3f s %7.3f s   findings F %lld, U %lld\n", "formal control", control.wall,
+              control.cpu, static_cast<long long>(outcome.errors),
+              static_cast<long long>(outcome.warnings));
+  std::printf("%-34s %8.3f s %7.3f s\n", "raw SQLite, one transaction", raw.wall, raw.cpu);
+  std::printf("%-34s %8.2f   %7.2f     (target 2.5 or less)\n", "control / raw",
+              control.wall / raw.wall, control.cpu / raw.cpu);
+  return 0;
+}
+
+}  // namespace
+}  // namespace obrazac
+
+int main(int argc, char** argv) {
+  obrazac::Options o;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (!obrazac::countOption(arg, "--forms=", o.forms) &&
+        !obrazac::countOption(arg, "--rows=", o.rows)) {
+      std::fprintf(stderr, "usage: formal_control_bench [--forms=N] [--rows=N]\n");
+      return 2;
+    }
+  }
+  try {
+    return obrazac::run(o);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+}

@@ -1,0 +1,59 @@
+// Feeds arbitrary bytes as a submission file to the formal control: the file is copied over the
+// work file, read line by line and every line checked, with its findings written to the work
+// tables. Nothing may crash, hang or read out of bounds, and the run must end either checked or
+// refused with a message. The working folder with the sample's code lists is built once.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "app/sample_installation.h"
+#include "check/formal_control.h"
+#include "data/context.h"
+
+namespace {
+
+class Quiet final : public obrazac::RunReporter {
+ public:
+  void status(std::string_view) override {}
+  void message(std::string_view) override {}
+  obrazac::Answer ask(std::string_view, bool) override { return obrazac::Answer::No; }
+};
+
+const std::filesystem::path& workDir() {
+  static const std::filesystem::path dir = [] {
+    auto d = std::filesystem::temp_directory_path() /
+             ("obrazac-formal-fuzz-" + std::to_string(getpid()));
+    std::filesystem::remove_all(d);
+    std::filesystem::create_directories(d);
+    obrazac::Context ctx(d);
+    const auto summary = obrazac::buildSampleInstallation(
+        ctx, std::filesystem::path(OBRAZAC_DATA_DIR) / "opcine.csv");
+    if (!summary.ok()) {
+      std::fprintf(stderr, "sample installation: %s\n", summary.error.c_str());
+      std::abort();
+    }
+    return d;
+  }();
+  return dir;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace obrazac;
+  const auto file = workDir() / "izlaz" / "INPUT.RM0";
+  if (std::FILE* f = std::fopen(file.c_str(), "wb")) {
+    std::fwrite(data, 1, size, f);
+    std::fclose(f);
+  }
+  static Context ctx(workDir());
+  static const FixedClock clock(Date::fromParts(1, 10, 2026));
+  Quiet reporter;
+  const auto out = check::runFormalControl(ctx, file, clock, reporter);
+  if (!out.checked && out.failure.empty()) std::abort();  // a refusal always says why
+  return 0;
+}
