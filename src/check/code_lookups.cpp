@@ -65,10 +65,16 @@ const ControlRow& CodeLookups::controlRow(std::string_view vob, std::string_view
   return rows_.emplace(key_, row).first->second;
 }
 
-const std::optional<ContributionRates>& CodeLookups::rates(const RatesKey& key) {
-  key_.assign(key.voi).append(key.vob).append(key.oo).append(key.staz).append(key.member);
+const std::optional<ContributionRates>& CodeLookups::rates(std::string_view voi,
+                                                           std::string_view vob,
+                                                           std::string_view oo,
+                                                           std::string_view staz,
+                                                           std::string_view member) {
+  key_.assign(voi).append(vob).append(oo).append(staz).append(member);
   if (const auto it = rates_.find(key_); it != rates_.end()) return it->second;
   bound(rates_);
+  const RatesKey key{std::string(voi), std::string(vob), std::string(oo), std::string(staz),
+                     std::string(member)};
   return rates_.emplace(key_, ratesFor(ctx_, key)).first->second;
 }
 

@@ -39,7 +39,11 @@ class CodeLookups {
   bool contains(CodeList list, std::string_view code);
   std::optional<ObligorKind> obligorKind(std::string_view code);
   const ControlRow& controlRow(std::string_view vob, std::string_view voi, std::string_view oo);
-  const std::optional<ContributionRates>& rates(const RatesKey& key);
+  // The rates of STO1:KEYOSNOV: kind of calculation, kind of obligor, basis, increased-duration
+  // code, member of the second pillar.
+  const std::optional<ContributionRates>& rates(std::string_view voi, std::string_view vob,
+                                                std::string_view oo, std::string_view staz,
+                                                std::string_view member);
 
  private:
   template <class Value>

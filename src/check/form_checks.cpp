@@ -1,5 +1,6 @@
 // The records of one form: type 3 opens it with page A (the obligor, the period and the totals),
 // type 7 closes it with the number of its rows, which the totals and the rows must agree with.
+#include <array>
 #include <iterator>
 #include <string>
 
@@ -138,21 +139,25 @@ void RecordChecker::checkFormHeader(std::string_view line, FindingSink& sink) {
   headerCountAndTotalChecks().run(line, context, sink);
 
   // The form's totals, against which its rows are summed; a new form forgets the last person.
+  static const std::array<const submission::RecordField*, 5> totals = {
+      &recordField(kTotalFields[0]), &recordField(kTotalFields[1]), &recordField(kTotalFields[2]),
+      &recordField(kTotalFields[3]), &recordField(kTotalFields[4])};
   for (std::size_t i = 0; i < headerTotals_.size(); ++i)
-    headerTotals_[i] = amountValue(recordField(kTotalFields[i]).cut(line));
+    headerTotals_[i] = amountValue(totals[i]->cut(line));
   sums_ = {};
   person_.forget();
 }
 
 void RecordChecker::checkFormClosing(std::string_view line, FindingSink& sink) {
   static const auto& idField = recordField("RS7RBSU");
+  static const auto& headerIdField = recordField("RS3RBSU");
   static const auto& countField = recordField("RS7BRSL");
   static const auto& dateField = recordField("RS7DTRS");
   static const NumberPicture n5("n5");
   const std::string_view context = obligorName();
 
   closingIdentityChecks().run(line, context, sink);
-  if (idField.cut(line) != header("RS3RBSU"))
+  if (idField.cut(line) != header(headerIdField))
     sink.add(idField.code, F, context,
              cp1250("Identifikator nije jednak Identifikatoru u slogu tipa 3"));
 

@@ -28,8 +28,9 @@ void RecordChecker::check(std::string_view line, FindingSink& sink) {
   }
 }
 
-std::string_view RecordChecker::header(std::string_view code) const {
-  return recordField(code).cut(lastHeader_);
+std::string_view RecordChecker::obligorName() const {
+  static const auto& name = recordField("RS3NAOB");
+  return header(name);
 }
 
 }  // namespace obrazac::check

@@ -16,6 +16,7 @@
 #include "codelists/control_bounds.h"
 #include "data/date.h"
 #include "data/decimal.h"
+#include "submission/record_format.h"
 
 namespace obrazac::check {
 
@@ -35,8 +36,9 @@ class RecordChecker {
   void checkRow(std::string_view line, FindingSink& sink);          // type 5
   void checkFormClosing(std::string_view line, FindingSink& sink);  // type 7
   void checkFileClosing(std::string_view line, FindingSink& sink);  // type 9
-  std::string_view header(std::string_view code) const;             // a field of the last type 3
-  std::string_view obligorName() const { return header("RS3NAOB"); }
+  // A field of the last type 3 record.
+  std::string_view header(const submission::RecordField& f) const { return f.cut(lastHeader_); }
+  std::string_view obligorName() const;
 
   CodeLookups& lookups_;
   const Clock& clock_;

@@ -1,5 +1,6 @@
 // The row of one insured person (type 5): the person, the basis and period of insurance, and the
 // five amounts against the control table of the form's combination and the contribution rates.
+#include <array>
 #include <string>
 
 #include "check/field_check_list.h"
@@ -72,6 +73,13 @@ void RecordChecker::checkRow(std::string_view line, FindingSink& sink) {
   static const auto& municipalityField = recordField("RS5GROP");
   static const auto& basisField = recordField("RS5OSOB");
   static const auto& periodField = recordField("RS5RAZD");
+  static const auto& formPeriodField = recordField("RS3MMGG");
+  static const auto& kindField = recordField("RS3VROB");
+  static const auto& paymentField = recordField("RS3VROI");
+  static const std::array<const submission::RecordField*, 5> amountFields = {
+      &recordField(kAmountFields[0]), &recordField(kAmountFields[1]),
+      &recordField(kAmountFields[2]), &recordField(kAmountFields[3]),
+      &recordField(kAmountFields[4])};
 
   ++rows_;
   const std::string_view mbg = mbgField.cut(line);
@@ -84,12 +92,12 @@ void RecordChecker::checkRow(std::string_view line, FindingSink& sink) {
   const std::string_view period = periodField.cut(line);
   const int firstDay = leadingNumber(period.substr(0, 2)),
             lastDay = leadingNumber(period.substr(2));
-  const std::string_view formPeriod = header("RS3MMGG");
+  const std::string_view formPeriod = header(formPeriodField);
   const int month = leadingNumber(formPeriod.substr(0, 2)),
             year = leadingNumber(formPeriod.substr(2, 4));
   ItemAmounts amounts;
   for (std::size_t i = 0; i < amounts.size(); ++i)
-    amounts[i] = amountValue(recordField(kAmountFields[i]).cut(line));
+    amounts[i] = amountValue(amountFields[i]->cut(line));
   person_.take(mbg, amounts);
 
   personChecks().run(line, context, sink);
@@ -102,11 +110,10 @@ void RecordChecker::checkRow(std::string_view line, FindingSink& sink) {
   amountChecks().run(line, context, sink);
 
   // The contributions the base should carry, and the form's combination in the control table.
-  const std::string_view vob = header("RS3VROB"), voi = header("RS3VROI");
+  const std::string_view vob = header(kindField), voi = header(paymentField);
   const Decimal &base = amounts[1], &first = amounts[2], &second = amounts[3];
-  const RatesKey ratesKey{std::string(voi), std::string(vob), std::string(oo),
-                          std::string(increased), second.sign() > 0 ? "D" : "N"};
-  const ExpectedContributions expected = expectedContributions(lookups_.rates(ratesKey), base);
+  const ExpectedContributions expected = expectedContributions(
+      lookups_.rates(voi, vob, oo, increased, second.sign() > 0 ? "D" : "N"), base);
   const ControlRow row = lookups_.controlRow(vob, voi, oo);
   const ControlBounds& bounds = row.bounds;
 
@@ -119,7 +126,11 @@ void RecordChecker::checkRow(std::string_view line, FindingSink& sink) {
     return cp1250(" Provjerite kontrolnu tablicu za VOB=") + std::string(vob) +
            " VOI=" + std::string(voi) + " OO=" + std::string(oo);
   };
-  const auto table = [&] { return "." + combination(); };
+  const auto table = [&] {
+    std::string text(1, '.');
+    text += combination();
+    return text;
+  };
   const auto condition = [&](ControlValue v) { return std::string(bounds.ruleText(v)); };
 
   if (!bounds.permits(ControlValue::Month, month))

@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "data/codepage.h"
 #include "data/fixed_width.h"
 
@@ -39,7 +42,7 @@ int TextTable::open(AccessMode mode) {
     return fail(errno == EACCES ? err::kAccessDenied : err::kFileSystemError);
   }
   readOffset_ = 0;
-  streamAt_ = -1;  // a new stream: what was known of the last one no longer holds
+  bufferLength_ = 0;  // a new stream: what was read of the last one no longer holds
   current_ = {};
   return ok();
 }
@@ -66,7 +69,7 @@ int TextTable::empty() {
   std::fflush(file_ptr_);
   if (ftruncate(fileno(file_ptr_), 0) != 0) return fail(err::kFileSystemError);
   std::rewind(file_ptr_);
-  streamAt_ = 0;
+  bufferLength_ = 0;
   readOffset_ = 0;
   return ok();
 }
@@ -78,35 +81,60 @@ int TextTable::setPhysical() {
 }
 
 // Reads the line that begins at offset, without its line end, keeping no more bytes than a
-// record can hold (so a line of a gigabyte costs no memory); 33 at the end of the data.
+// record can hold (so a line of a gigabyte costs no memory); 33 at the end of the data. The file
+// is read in blocks and each line found with memchr, not byte by byte.
 int TextTable::readLineAt(long offset, std::string& line, long& nextOffset) {
+  constexpr long kBlock = 1 << 16;
   line.clear();
-  if (offset != streamAt_ && std::fseek(file_ptr_, offset, SEEK_SET) != 0) {
-    streamAt_ = -1;
-    return err::kFileSystemError;
-  }
-  streamAt_ = offset;
-  int c = getc_unlocked(file_ptr_);
-  if (c == EOF || c == kCtrlZ) {
-    streamAt_ = -1;
-    return err::kRecordNotAvailable;
-  }
+  if (!buffer_) buffer_ = std::make_unique<char[]>(kBlock);
   const auto keep = static_cast<std::size_t>(width_) + 1;  // one more for a CR before LF
   long pos = offset;
-  while (c != EOF && c != '\n') {
-    if (line.size() < keep) line.push_back(static_cast<char>(c));
-    ++pos;
-    c = getc_unlocked(file_ptr_);
+  bool lineEnd = false;
+  for (bool first = true; !lineEnd; first = false) {
+    if (pos < bufferStart_ || pos >= bufferStart_ + bufferLength_) {
+      const ssize_t n = pread(fileno(file_ptr_), buffer_.get(), kBlock, pos);
+      if (n < 0) {
+        bufferLength_ = 0;
+        return err::kFileSystemError;
+      }
+      bufferStart_ = pos;
+      bufferLength_ = static_cast<long>(n);
+      if (n == 0) {
+        if (first) return err::kRecordNotAvailable;
+        break;
+      }
+    }
+    const char* at = buffer_.get() + (pos - bufferStart_);
+    const auto available = static_cast<std::size_t>(bufferStart_ + bufferLength_ - pos);
+    if (first && *at == kCtrlZ) return err::kRecordNotAvailable;
+    const void* newline = std::memchr(at, '\n', available);
+    const std::size_t length =
+        newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - at) : available;
+    if (line.size() < keep) line.append(at, std::min(length, keep - line.size()));
+    pos += static_cast<long>(length);
+    if (newline) {
+      ++pos;
+      lineEnd = true;
+    }
   }
-  if (c == '\n') ++pos;
   if (!line.empty() && line.back() == '\r' && pos - offset <= static_cast<long>(keep) + 1)
     line.pop_back();
-  nextOffset = streamAt_ = pos;
-  if (c == EOF) streamAt_ = -1;
+  nextOffset = pos;
   return err::kOk;
 }
 
 void TextTable::recordFromLine(std::string_view raw, Record& r) const {
+  // Most lines hold no TAB and no OEM text: their fields are taken straight from the line, and
+  // setting a field pads it with blanks, as the cleared buffer would.
+  if (!decl_.oem && raw.find('\t') == std::string_view::npos) {
+    std::size_t at = 0;
+    for (int i = 0; i < r.fieldCount(); ++i) {
+      const auto w = static_cast<std::size_t>(r.field(i).size);
+      r.setText(i, at < raw.size() ? raw.substr(at, w) : std::string_view{});
+      at += w;
+    }
+    return;
+  }
   std::string expanded;
   expanded.reserve(static_cast<std::size_t>(width_));
   for (const char c : raw) {
@@ -161,7 +189,7 @@ int TextTable::reget(Position p) {
 int TextTable::append() {
   if (!file_ptr_) return fail(err::kFileNotOpen);
   if (lock_.mode() == AccessMode::ReadOnly) return fail(err::kAccessDenied);
-  streamAt_ = -1;
+  bufferLength_ = 0;
   if (std::fseek(file_ptr_, 0, SEEK_END) != 0) return fail(err::kFileSystemError);
   long end = std::ftell(file_ptr_);
   if (end < 0) return fail(err::kFileSystemError);

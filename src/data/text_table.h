@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "data/table.h"
@@ -60,7 +61,11 @@ class TextTable final : public Table {
   ShareLock lock_;
   int width_ = 0;
   long readOffset_ = 0;  // where the next line begins
-  long streamAt_ = -1;   // where the stream stands, -1 when unknown
+  // Bytes of the file read ahead, from offset bufferStart_; dropped by every write through this
+  // table, and bytes past bufferLength_ are read again, so lines appended since are seen.
+  std::unique_ptr<char[]> buffer_;
+  long bufferStart_ = 0;
+  long bufferLength_ = 0;
   std::string line_;
 };
 
