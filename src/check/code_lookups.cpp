@@ -29,12 +29,19 @@ bool lookUp(Context& ctx, CodeList list, std::string_view code) {
 }  // namespace
 
 bool CodeLookups::contains(CodeList list, std::string_view code) {
+  LastCode& last = last_[static_cast<int>(list)];
+  if (last.known && last.code == code) return last.found;
   auto& memory = codes_[static_cast<int>(list)];
   key_.assign(code);
-  if (const auto it = memory.find(key_); it != memory.end()) return it->second;
-  bound(memory);
-  const bool found = lookUp(ctx_, list, code);
-  memory.emplace(key_, found);
+  bool found;
+  if (const auto it = memory.find(key_); it != memory.end()) {
+    found = it->second;
+  } else {
+    bound(memory);
+    found = lookUp(ctx_, list, code);
+    memory.emplace(key_, found);
+  }
+  last = {key_, true, found};
   return found;
 }
 

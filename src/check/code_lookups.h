@@ -53,8 +53,16 @@ class CodeLookups {
     if (memory.size() >= 4096) memory.clear();
   }
 
+  // The last answer of each code list: the rows of a form mostly ask what the row before asked.
+  struct LastCode {
+    std::string code;
+    bool known = false;
+    bool found = false;
+  };
+
   Context& ctx_;
   const Clock& clock_;
+  LastCode last_[5];
   Memory<bool> codes_[5];
   Memory<std::optional<ObligorKind>> kinds_;
   Memory<ControlRow> rows_;

@@ -203,10 +203,10 @@ bool Run::readLines(Table& copy, Table& lines, Table& findings) {
     sink.startLine(n);
     checker.check(line, sink);
 
-    out.clear();
+    // Every field of the row is set, so the buffer needs no clearing first.
     out.setInteger(number, n);
     out.setText(type, in.text(tip));
-    if (sink.lineHasFindings()) out.setText(marked, "D");
+    out.setText(marked, sink.lineHasFindings() ? "D" : " ");
     for (std::size_t p = 0; p < pieces.size(); ++p)
       out.setText(pieces[p], std::string_view(line).substr(p * kPieceWidth, kPieceWidth));
     if (lines.append() != 0) {

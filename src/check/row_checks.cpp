@@ -114,7 +114,7 @@ void RecordChecker::checkRow(std::string_view line, FindingSink& sink) {
   const Decimal &base = amounts[1], &first = amounts[2], &second = amounts[3];
   const ExpectedContributions expected = expectedContributions(
       lookups_.rates(voi, vob, oo, increased, second.sign() > 0 ? "D" : "N"), base);
-  const ControlRow row = lookups_.controlRow(vob, voi, oo);
+  const ControlRow& row = lookups_.controlRow(vob, voi, oo);  // no other lookup until the end
   const ControlBounds& bounds = row.bounds;
 
   if (!row.found)
