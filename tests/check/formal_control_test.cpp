@@ -298,6 +298,14 @@ TEST_F(FormalControl, TwoFormsRestartSumsAndRowCounts) {
                    "Suma IV.9=         427.50"}));
 }
 
+// Without forms the file's closing record must count none.
+TEST_F(FormalControl, AFileOfSenderAndClosingOnlyCountsNoForm) {
+  ASSERT_TRUE(run({testing::senderLine(), testing::fileClosingLine(0)}).checked);
+  EXPECT_EQ(findings(), Lines{});
+  ASSERT_TRUE(run({testing::senderLine(), testing::fileClosingLine(1)}).checked);
+  EXPECT_EQ(findings(), Lines{"2 RS9BROJ U Broj slogova tipa 3 nije identičan podatku RS9BROJ"});
+}
+
 TEST_F(FormalControl, LinesThatAreNoRecordGetNoChecks) {
   std::string unknown(250, ' ');
   unknown.back() = 'X';
