@@ -103,21 +103,21 @@ void reopenShared(Table& t) {
 }
 
 FormalControlOutcome Run::execute() {
-  // 1. The authorised person must have been entered.
+  // The authorised person must have been entered.
   if (readParameters(ctx_) == 0 && authorisedPersonMissing(ctx_.table("APL").record()))
     return fail(std::string(kAuthorisedPersonMessage));
 
-  // 3. The findings of the last run are dropped before anything else.
+  // The findings of the last run are dropped before anything else.
   Table& findings = ctx_.table("ULZ1");
   if (const std::string error = takeWorkTable(findings); !error.empty()) return fail(error);
 
-  // 4. The file is read from its copy in the working folder.
+  // The file is read from its copy in the working folder.
   if (!takeFile()) {
     reopenShared(findings);
     return out_;
   }
 
-  // 5.-6. The lines of the last run go, and the copy is opened.
+  // The lines of the last run go, and the copy is opened.
   Table& lines = ctx_.table("ULZ");
   if (const std::string error = takeWorkTable(lines); !error.empty()) {
     reopenShared(findings);
@@ -131,7 +131,7 @@ FormalControlOutcome Run::execute() {
     return fail("Greška. Open TBVELOR1.TXT " + std::string(copy.errorText()));
   }
 
-  // 7.-8. Every line, then the keys of both tables built once.
+  // Every line, then the keys of both tables built once.
   out_.checked = readLines(copy, lines, findings);
   if (!out_.checked) {
     // A half-written result would pass for the whole file's: both tables stay empty.
@@ -140,12 +140,13 @@ FormalControlOutcome Run::execute() {
   } else {
     if (lines.build() != 0) {
       fail("Greška " + std::string(lines.errorText()));
+      findings.rollback();  // findings of lines that are not there
     } else if (findings.build() != 0) {
       fail("Greška " + std::string(findings.errorText()));
     }
   }
 
-  // 9. The result stays for the review, the report and the transcript.
+  // The result stays for the review, the report and the transcript.
   copy.close();
   copy.open(AccessMode::ReadOnly);
   reopenShared(lines);
