@@ -56,7 +56,7 @@ class SubmissionFile {
                                                       static_cast<int>(i % 97)))
                           .text("RS5IMPR", cp1250("PRIMJERIĆ OSOBA ") + std::to_string(i))
                           .text("RS5GROP", "1333")
-                          .text("RS5OSOB", "010")
+                          .text("RS5OSOB", "01 ")
                           .text("RS5RAZD", "0130")
                           .amount("RS5IBRT", gross, '0')
                           .amount("RS5IOSN", gross, '0')

@@ -73,7 +73,7 @@ std::string validFile() {
                 .text("RS5MBGO", obrazac::sampleJmbg(2 + i, 5, 1980, 33, 11))
                 .text("RS5IMPR", "PRIMJER OSOBA")
                 .text("RS5GROP", "1333")
-                .text("RS5OSOB", "010")
+                .text("RS5OSOB", "01 ")
                 .text("RS5RAZD", "0130")
                 .amount("RS5IBRT", gross, '0')
                 .amount("RS5IOSN", gross, '0')

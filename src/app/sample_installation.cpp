@@ -125,10 +125,7 @@ constexpr Code kBases[] = {
      "Osiguranik u radnom odnosu s nepunim radnim vremenom"},
     {"10", "Drugi dohodak", "Primitak po osnovi drugog dohotka"},
 };
-// Every key leaves out a record whose key fields are all blank, so a blank mark could never be
-// found in the list: a row without increased duration carries the code "0".
 constexpr Code kIncreasedDuration[] = {
-    {"0", "Bez uvećanog trajanja", "Staž bez uvećanog trajanja"},
     {"1", "12 mjeseci = 14 mjeseci staža",
      "Staž s povećanim trajanjem: 12 mjeseci rada računa se kao 14 mjeseci"},
     {"2", "12 mjeseci = 15 mjeseci staža",
@@ -169,7 +166,7 @@ void addCodeLists(Context& ctx, std::string& error) {
                 kKindsOfCalculation[3], kKindsOfCalculation[4], kKindsOfCalculation[5]});
   codes("TBO", {kBases[0], kBases[1], kBases[2]});
   codes("STA", {kIncreasedDuration[0], kIncreasedDuration[1], kIncreasedDuration[2],
-                kIncreasedDuration[3], kIncreasedDuration[4]});
+                kIncreasedDuration[3]});
 }
 
 // The control table: for every kind of obligor the monthly salary on bases "01" and "02" and
@@ -246,7 +243,7 @@ void addControlTable(Context& ctx, std::string& error) {
   Rows rates(ctx, "STO1", error);
   for (const auto& k : kKindsOfObligor)
     for (const auto& c : kCombinations)
-      for (const char* staz : {"0", "1", "2", "3", "4"})
+      for (const char* staz : {" ", "1", "2", "3", "4"})
         for (const char* member : {"D", "N"}) {
           const bool isMember = member[0] == 'D';
           rates.row()
@@ -256,7 +253,7 @@ void addControlTable(Context& ctx, std::string& error) {
               .text("STAZ", staz)
               .text("CLANDN", member)
               .amount("PRVISTUP1", money(isMember ? "15.00" : "20.00"))
-              .amount("PRVISTUP2", money(staz[0] == '0' ? "0" : "4.86"))
+              .amount("PRVISTUP2", money(staz[0] == ' ' ? "0" : "4.86"))
               .amount("DRUGISTUP1", money(isMember ? "5.00" : "0"))
               .amount("DRUGISTUP2", Decimal())
               .add();
@@ -338,7 +335,7 @@ void addMonthlyRow(Rows& rad, const Obligor& o, const MonthlyRow& m) {
   const Decimal gross = money(m.gross);
   const bool member = m.member[0] == 'D';
   const Decimal rate1 = money(member ? "15.00" : "20.00");
-  const Decimal rate1Extra = money(m.increased[0] == '0' ? "0" : "4.86");
+  const Decimal rate1Extra = money(m.increased[0] == ' ' ? "0" : "4.86");
   const Decimal rate2 = money(member ? "5.00" : "0");
   const Decimal hundred(100);
   const Decimal pillar1 = (gross * (rate1 + rate1Extra) / hundred).roundTo(2);
@@ -384,25 +381,25 @@ void addObligors(Context& ctx, SampleSummary& summary) {
   const std::vector<MonthlyRow> rows = {
       // A legal person: a full month, a person with two parts of the month, a non-member of the
       // second pillar, and a person who left in the month before (no row in the sample month).
-      {1, sampleJmbg(2, 5, 1980, 33, 11), "HORVAT MARKO (PRIMJER)", "1333", "D", "01", "0", m, 1,
+      {1, sampleJmbg(2, 5, 1980, 33, 11), "HORVAT MARKO (PRIMJER)", "1333", "D", "01", " ", m, 1,
        30, "1850.00"},
-      {1, sampleJmbg(17, 9, 1985, 33, 512), "KOVAČEVIĆ ANA (PRIMJER)", "5410", "D", "01", "0", m, 1,
+      {1, sampleJmbg(17, 9, 1985, 33, 512), "KOVAČEVIĆ ANA (PRIMJER)", "5410", "D", "01", " ", m, 1,
        15, "900.00"},
-      {1, sampleJmbg(17, 9, 1985, 33, 512), "KOVAČEVIĆ ANA (PRIMJER)", "5410", "D", "02", "0", m,
+      {1, sampleJmbg(17, 9, 1985, 33, 512), "KOVAČEVIĆ ANA (PRIMJER)", "5410", "D", "02", " ", m,
        16, 30, "1100.00"},
-      {1, sampleJmbg(23, 1, 1962, 33, 25), "BABIĆ JOSIP (PRIMJER)", "3808", "N", "01", "0", m, 1,
+      {1, sampleJmbg(23, 1, 1962, 33, 25), "BABIĆ JOSIP (PRIMJER)", "3808", "N", "01", " ", m, 1,
        30, "2100.00"},
-      {1, sampleJmbg(8, 12, 1990, 33, 640), "MARIĆ PETRA (PRIMJER)", "1333", "D", "01", "0", m - 1,
+      {1, sampleJmbg(8, 12, 1990, 33, 640), "MARIĆ PETRA (PRIMJER)", "1333", "D", "01", " ", m - 1,
        1, 31, "1500.00"},
       // A natural person.
-      {2, sampleJmbg(30, 6, 1995, 38, 33), "JURIĆ LUKA (PRIMJER)", "4090", "D", "01", "0", m, 1, 30,
+      {2, sampleJmbg(30, 6, 1995, 38, 33), "JURIĆ LUKA (PRIMJER)", "4090", "D", "01", " ", m, 1, 30,
        "1200.00"},
-      {2, sampleJmbg(11, 11, 1988, 38, 577), "ŠIMIĆ MARIJA (PRIMJER)", "4090", "D", "02", "0", m, 1,
+      {2, sampleJmbg(11, 11, 1988, 38, 577), "ŠIMIĆ MARIJA (PRIMJER)", "4090", "D", "02", " ", m, 1,
        30, "750.00"},
       // An obligor of kind "31", one person with increased duration.
       {3, sampleJmbg(5, 4, 1978, 30, 44), "PAVLOVIĆ TOMISLAV (PRIMJER)", "3735", "D", "01", "1", m,
        1, 30, "2400.00"},
-      {3, sampleJmbg(19, 8, 1983, 30, 590), "TOMIĆ IVANA (PRIMJER)", "3735", "D", "01", "0", m, 1,
+      {3, sampleJmbg(19, 8, 1983, 30, 590), "TOMIĆ IVANA (PRIMJER)", "3735", "D", "01", " ", m, 1,
        30, "1950.00"},
   };
   {

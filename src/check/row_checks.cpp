@@ -105,7 +105,9 @@ void RecordChecker::checkRow(std::string_view line, FindingSink& sink) {
     sink.add(municipalityField.code, U, context, cp1250("Nepoznata općina osiguranika"));
   if (!lookups_.contains(CodeList::Bases, oo))
     sink.add(basisField.code, F, context, cp1250("Pogrešna osnova osiguranja"));
-  if (!lookups_.contains(CodeList::IncreasedDuration, increased))
+  // A row without increased duration leaves its mark blank, as the monthly rows do; the code
+  // list cannot hold a blank code, since a key leaves out a record whose key fields are blank.
+  if (!isBlank(increased) && !lookups_.contains(CodeList::IncreasedDuration, increased))
     sink.add(basisField.code, F, context, cp1250("Pogrešna oznaka uvećanog staža"));
   amountChecks().run(line, context, sink);
 

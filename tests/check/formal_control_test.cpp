@@ -142,7 +142,7 @@ TEST_F(FormalControl, EachRecordTypeReportsItsFaults) {
       {3, {{"RS5GROP", "9999"}}, {"RS5GROP U Nepoznata općina osiguranika"}},
       // Without rates every contribution is expected to be 0.
       {3,
-       {{"RS5OSOB", "990"}},
+       {{"RS5OSOB", "99 "}},
        {"RS5IST1 U Upozorenje - razlika u obračunatom doprinosu I. stupa:     150.00  -       0.00",
         "RS5IST2 F Tip sloga 5. - Postoji razlika u obračunu doprinosa :     50.00  -       0.00",
         "RS5IST2 U Upozorenje - razlika o ukupno obračunatom doprinosu :     200.00  -       0.00",

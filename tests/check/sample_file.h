@@ -84,7 +84,7 @@ inline std::string rowLine(int ordinal, const SampleRow& r) {
       .text("RS5MBGO", r.jmbg)
       .text("RS5IMPR", cp1250(r.name))
       .text("RS5GROP", "1333")
-      .text("RS5OSOB", "010")
+      .text("RS5OSOB", "01 ")
       .text("RS5RAZD", "0130")
       .amount("RS5IBRT", gross, '0')
       .amount("RS5IOSN", gross, '0')
