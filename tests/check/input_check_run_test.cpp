@@ -13,8 +13,8 @@ namespace obrazac::check {
 namespace {
 
 using testing::amountField;
-using testing::LineSpec;
 using testing::paymentFile;
+using testing::TestLine;
 
 const FixedClock kClock(Date::fromParts(12, 15, 2025));
 
@@ -54,22 +54,22 @@ class InputCheckRun : public ::testing::Test, protected testing::SampleFolder {
   RecordingReporter reporter;
 };
 
-LineSpec otherPerson(int serial) {
-  LineSpec l;
+TestLine otherPerson(int serial) {
+  TestLine l;
   l.jmbg = sampleJmbg(17, 9, 1985, 33, serial);
   l.name = "KOVAČEVIĆ ANA";
   return l;
 }
 
 TEST_F(InputCheckRun, SelectedLinesAreCheckedAndEveryLineIsKept) {
-  LineSpec good;
-  LineSpec wrongJmbg = otherPerson(512);
+  TestLine good;
+  TestLine wrongJmbg = otherPerson(512);
   wrongJmbg.jmbg.back() = wrongJmbg.jmbg.back() == '9' ? '0' : '9';
-  LineSpec secondPillarOff = otherPerson(600);
+  TestLine secondPillarOff = otherPerson(600);
   secondPillarOff.iv10 = amountField("92.46");
-  LineSpec otherEmployer = otherPerson(700);
+  TestLine otherEmployer = otherPerson(700);
   otherEmployer.mb = sampleMB(7654321) + "0000";
-  LineSpec otherMonth = otherPerson(800);
+  TestLine otherMonth = otherPerson(800);
   otherMonth.month = "10";
 
   const auto out = run(paymentFile({good, wrongJmbg, secondPillarOff, otherEmployer, otherMonth}));
@@ -101,7 +101,7 @@ TEST_F(InputCheckRun, SelectedLinesAreCheckedAndEveryLineIsKept) {
 }
 
 TEST_F(InputCheckRun, ALineOfAnotherEmployerOrPeriodIsOnlyCounted) {
-  LineSpec a = otherPerson(100), b = otherPerson(200);
+  TestLine a = otherPerson(100), b = otherPerson(200);
   a.voi = "03";
   b.year = "2024";
   b.iv7 = "garbage";
@@ -118,7 +118,7 @@ TEST_F(InputCheckRun, ALineOfAnotherEmployerOrPeriodIsOnlyCounted) {
 TEST_F(InputCheckRun, TheAmountsOfAPersonCountAcrossSkippedLines) {
   // The person's IV.7 of 120.00 stands in a line of another kind of payment; the selected line's
   // IV.7 of 0 then passes the rule above zero.
-  LineSpec skipped, checked;
+  TestLine skipped, checked;
   skipped.voi = "03";
   skipped.iv7 = amountField("120.00");
   checked.iv7 = amountField("0");
@@ -132,10 +132,10 @@ TEST_F(InputCheckRun, TheAmountsOfAPersonCountAcrossSkippedLines) {
 }
 
 TEST_F(InputCheckRun, RunningTwiceGivesTheSameTables) {
-  LineSpec bad = otherPerson(3);
+  TestLine bad = otherPerson(3);
   bad.opcina = "0000";
   bad.iv9 = amountField("1.00");
-  const std::string file = paymentFile({LineSpec{}, bad, otherPerson(9)});
+  const std::string file = paymentFile({TestLine{}, bad, otherPerson(9)});
   run(file);
   const auto first = workTables();
   run(file);
@@ -143,13 +143,13 @@ TEST_F(InputCheckRun, RunningTwiceGivesTheSameTables) {
   EXPECT_EQ(rows("GRE", {"RB"}), (std::vector<std::string>{"1", "2"}));
 
   // A run over another file keeps nothing of the earlier one.
-  run(paymentFile({LineSpec{}}));
+  run(paymentFile({TestLine{}}));
   EXPECT_TRUE(rows("GRE", {"RB"}).empty());
   EXPECT_EQ(rows("OSI4", {"JMBG"}).size(), 1u);
 }
 
 TEST_F(InputCheckRun, FindingNumbersComeFromTheCallerAndStopAtTheLargestShort) {
-  LineSpec bad;
+  TestLine bad;
   bad.opcina = "0000";
   bad.member = "X";  // with the differences of a line without rates: four findings
   const auto file = writeInput(paymentFile({bad}));
@@ -168,7 +168,7 @@ TEST_F(InputCheckRun, FindingNumbersComeFromTheCallerAndStopAtTheLargestShort) {
 }
 
 TEST_F(InputCheckRun, ALongMessageIsCutToTheFindingsField) {
-  LineSpec bad;
+  TestLine bad;
   bad.iv11 = amountField("-1");
   run(paymentFile({bad}));
   const std::string message =
@@ -203,7 +203,7 @@ TEST_F(InputCheckRun, ASelectionOrFileThatCannotBeUsedStopsTheRun) {
        "GLO:ObrMje"},
       {"unknown employer", [](InputSelection& s) { s.employer = 99; }, "Greška 35", ""},
   };
-  const auto file = writeInput(paymentFile({LineSpec{}}));
+  const auto file = writeInput(paymentFile({TestLine{}}));
   for (const auto& c : cases) {
     InputSelection s = selection(file);
     c.change(s);
@@ -224,14 +224,14 @@ TEST_F(InputCheckRun, APlaceholderAuthorisedPersonStopsTheRun) {
   ASSERT_EQ(apl.next(), 0);
   apl.record().setText(apl.record().index("JMBG"), "1111111111111");
   ASSERT_EQ(apl.put(), 0);
-  const auto out = run(paymentFile({LineSpec{}}));
+  const auto out = run(paymentFile({TestLine{}}));
   EXPECT_EQ(out.failure,
             "Ispravite podatke o ovlaštenoj osobi.| Ispravak izvršite kroz Servisi/Aplikacijski "
             "parametri");
 }
 
 TEST_F(InputCheckRun, ABrokenFileIsReadWithoutHarm) {
-  const std::string line = LineSpec{}.text();
+  const std::string line = TestLine{}.text();
   const std::pair<const char*, std::string> files[] = {
       {"empty", ""},
       {"no final line end", line + "\r\n" + line},

@@ -12,21 +12,21 @@
 namespace obrazac::check {
 namespace {
 
-using testing::LineSpec;
+using testing::TestLine;
 
 Decimal money(const char* text) {
   return *Decimal::parse(text);
 }
 
 TEST(PaymentLine, FieldsFallAtTheirColumnsAndKeepTheirText) {
-  LineSpec spec;
-  spec.name = "KOVAČEVIĆ ANA";
-  spec.from = " 1";
-  spec.iv9 = "-00000000012345";
-  const PaymentLine line = paymentLineFromText(spec.text());
-  EXPECT_EQ(line.mb, spec.mb);
+  TestLine written;
+  written.name = "KOVAČEVIĆ ANA";
+  written.from = " 1";
+  written.iv9 = "-00000000012345";
+  const PaymentLine line = paymentLineFromText(written.text());
+  EXPECT_EQ(line.mb, written.mb);
   EXPECT_EQ(line.vrstaupla, "01");
-  EXPECT_EQ(line.jmbg, spec.jmbg);
+  EXPECT_EQ(line.jmbg, written.jmbg);
   EXPECT_EQ(line.prezime, padRight(cp1250("KOVAČEVIĆ ANA"), 50));
   EXPECT_EQ(line.osnova3, " ");
   EXPECT_EQ(line.amountField(9), "-00000000012345");
@@ -40,7 +40,7 @@ TEST(PaymentLine, FieldsFallAtTheirColumnsAndKeepTheirText) {
   // Through the text-file table of TBUPLATE.DAT the same line reads the same.
   const TextTable table(*tableByPrefix("OSI1"), "TBUPLATE.DAT");
   Record r(*tableByPrefix("OSI1"));
-  table.recordFromLine(spec.text(), r);
+  table.recordFromLine(written.text(), r);
   const PaymentLine viaRecord = paymentLineOf(r);
   EXPECT_EQ(viaRecord.prezime, line.prezime);
   EXPECT_EQ(viaRecord.amounts, line.amounts);
@@ -81,10 +81,10 @@ TEST(PaymentLine, NumbersReadTheirValue) {
 }
 
 TEST(PaymentLine, APersonRowTakesTheChosenPeriod) {
-  LineSpec spec;
-  spec.year = "2019";
-  spec.name = std::string(50, 'N');
-  const PaymentLine line = paymentLineFromText(spec.text());
+  TestLine written;
+  written.year = "2019";
+  written.name = std::string(50, 'N');
+  const PaymentLine line = paymentLineFromText(written.text());
   Record row(*tableByPrefix("OSI3"));
   fillPersonRow(row, line, 2025, 11, "01");
   EXPECT_EQ(row.integer(row.index("GODOBRA")), 2025);
@@ -102,45 +102,45 @@ class PaymentLineSelection : public ::testing::Test {
   LineSelection selection() const {
     return {{sampleMB(1234567), "0000", "0000000000000"}, "01", 2025, 11, 1, 30};
   }
-  static bool selected(const LineSelection& s, const LineSpec& spec) {
-    return lineSelected(s, paymentLineFromText(spec.text()));
+  static bool selected(const LineSelection& s, const TestLine& written) {
+    return lineSelected(s, paymentLineFromText(written.text()));
   }
 };
 
 TEST_F(PaymentLineSelection, EveryConditionMustHold) {
   struct Case {
     const char* name;
-    std::function<void(LineSpec&)> change;
+    std::function<void(TestLine&)> change;
     bool selected;
   };
   const std::vector<Case> cases = {
-      {"the employer's line", [](LineSpec&) {}, true},
-      {"other MB", [](LineSpec& l) { l.mb = sampleMB(7654321) + "0000"; }, false},
-      {"other unit", [](LineSpec& l) { l.mb.replace(8, 4, "0001"); }, false},
-      {"other MBG", [](LineSpec& l) { l.mb2 = sampleJmbg(14, 3, 1975, 33, 101); }, false},
-      {"other year", [](LineSpec& l) { l.year = "2024"; }, false},
-      {"other month", [](LineSpec& l) { l.month = "10"; }, false},
-      {"first day written with a blank", [](LineSpec& l) { l.from = " 1"; }, true},
-      {"first day before the range", [](LineSpec& l) { l.from = "00"; }, false},
-      {"last day after the range", [](LineSpec& l) { l.to = "31"; }, false},
-      {"days on the bounds", [](LineSpec& l) { l.from = l.to = "30"; }, true},
-      {"other kind of payment", [](LineSpec& l) { l.voi = "03"; }, false},
-      {"kind of payment without its zero", [](LineSpec& l) { l.voi = "1"; }, false},
+      {"the employer's line", [](TestLine&) {}, true},
+      {"other MB", [](TestLine& l) { l.mb = sampleMB(7654321) + "0000"; }, false},
+      {"other unit", [](TestLine& l) { l.mb.replace(8, 4, "0001"); }, false},
+      {"other MBG", [](TestLine& l) { l.mb2 = sampleJmbg(14, 3, 1975, 33, 101); }, false},
+      {"other year", [](TestLine& l) { l.year = "2024"; }, false},
+      {"other month", [](TestLine& l) { l.month = "10"; }, false},
+      {"first day written with a blank", [](TestLine& l) { l.from = " 1"; }, true},
+      {"first day before the range", [](TestLine& l) { l.from = "00"; }, false},
+      {"last day after the range", [](TestLine& l) { l.to = "31"; }, false},
+      {"days on the bounds", [](TestLine& l) { l.from = l.to = "30"; }, true},
+      {"other kind of payment", [](TestLine& l) { l.voi = "03"; }, false},
+      {"kind of payment without its zero", [](TestLine& l) { l.voi = "1"; }, false},
   };
   for (const auto& c : cases) {
-    LineSpec spec;
-    c.change(spec);
-    EXPECT_EQ(selected(selection(), spec), c.selected) << c.name;
+    TestLine written;
+    c.change(written);
+    EXPECT_EQ(selected(selection(), written), c.selected) << c.name;
   }
 }
 
 TEST_F(PaymentLineSelection, ADayRangeOfZeroTakesOnlyLinesWithoutDays) {
   LineSelection s = selection();
   s.firstDay = s.lastDay = 0;
-  EXPECT_FALSE(selected(s, LineSpec{}));
-  EXPECT_TRUE(selected(s, LineSpec{.from = "00", .to = "00"}));
-  EXPECT_TRUE(selected(s, LineSpec{.from = "  ", .to = "  "}));
-  EXPECT_FALSE(selected(s, LineSpec{.from = "00", .to = "01"}));
+  EXPECT_FALSE(selected(s, TestLine{}));
+  EXPECT_TRUE(selected(s, TestLine{.from = "00", .to = "00"}));
+  EXPECT_TRUE(selected(s, TestLine{.from = "  ", .to = "  "}));
+  EXPECT_FALSE(selected(s, TestLine{.from = "00", .to = "01"}));
 }
 
 TEST_F(PaymentLineSelection, IdentifiersThatAreNoNumbersCompareAsZeros) {
@@ -154,14 +154,14 @@ TEST_F(PaymentLineSelection, IdentifiersThatAreNoNumbersCompareAsZeros) {
   EXPECT_EQ(s.employer.mb, "00000000");
   EXPECT_EQ(s.employer.unit, "0000");
 
-  LineSpec spec;
-  spec.mb2 = sampleJmbg(14, 3, 1975, 33, 101);
+  TestLine written;
+  written.mb2 = sampleJmbg(14, 3, 1975, 33, 101);
   for (const char* mb : {"", "00000000    ", "ABCDEFGHIJKL", "000000000000"}) {
-    spec.mb = mb;
-    EXPECT_TRUE(selected(s, spec)) << mb;
+    written.mb = mb;
+    EXPECT_TRUE(selected(s, written)) << mb;
   }
-  spec.mb = sampleMB(1234567) + "0000";
-  EXPECT_FALSE(selected(s, spec));
+  written.mb = sampleMB(1234567) + "0000";
+  EXPECT_FALSE(selected(s, written));
 }
 
 TEST(PaymentType, WrittenAsTwoDigits) {

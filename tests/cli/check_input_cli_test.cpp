@@ -6,8 +6,8 @@
 namespace obrazac {
 namespace {
 
-using testing::LineSpec;
 using testing::runCli;
+using testing::TestLine;
 
 class CheckInputCli : public ::testing::Test, protected testing::SampleFolder {
  protected:
@@ -18,10 +18,10 @@ class CheckInputCli : public ::testing::Test, protected testing::SampleFolder {
 };
 
 TEST_F(CheckInputCli, PrintsTheCountsAndTheFindings) {
-  LineSpec bad;
+  TestLine bad;
   bad.opcina = "0000";
-  const auto good = writeInput(testing::paymentFile({LineSpec{}}), "dobra.txt");
-  const auto mixed = writeInput(testing::paymentFile({LineSpec{}, bad}), "greske.txt");
+  const auto good = writeInput(testing::paymentFile({TestLine{}}), "dobra.txt");
+  const auto mixed = writeInput(testing::paymentFile({TestLine{}, bad}), "greske.txt");
 
   auto r = check(good.string());
   EXPECT_EQ(r.exitCode, 0) << r.output;
@@ -51,7 +51,7 @@ TEST_F(CheckInputCli, PrintsTheCountsAndTheFindings) {
 }
 
 TEST_F(CheckInputCli, ARunThatCannotRunEndsWithTwo) {
-  const auto file = writeInput(testing::paymentFile({LineSpec{}})).string();
+  const auto file = writeInput(testing::paymentFile({TestLine{}})).string();
   const std::pair<std::string, std::string> cases[] = {
       {"--employer 1 --type 01 --year 2025 --month 11 --from 1 --to 30",
        "Greška kod preuzimanja podataka "},

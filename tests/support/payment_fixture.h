@@ -32,7 +32,7 @@ inline std::string amountField(std::string_view value) {
 }
 
 // One line of a payment input file; every field is given as text and laid out at its columns.
-struct LineSpec {
+struct TestLine {
   std::string rbosob = "00001";
   std::string mb = sampleMB(1234567) + "0000";  // the sample's obligor 1, a legal person
   std::string mb2 = "0000000000000";
@@ -70,7 +70,7 @@ struct LineSpec {
 };
 
 // Lines joined into a file's bytes, each ended by CR LF.
-inline std::string paymentFile(const std::vector<LineSpec>& lines) {
+inline std::string paymentFile(const std::vector<TestLine>& lines) {
   std::string bytes;
   for (const auto& l : lines) bytes += l.text() + "\r\n";
   return bytes;
