@@ -28,6 +28,7 @@ enum class HeaderField {
   SendingDate,
   FormNumber,
   Method,
+  InputFile,  // "Ulazna datoteka" of the takeover window
 };
 
 enum class SendingMethod { None, Single, Collective };  // "Pojedinačno slanje", "Zbirno slanje"
