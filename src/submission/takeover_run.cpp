@@ -60,10 +60,16 @@ class Takeover {
   Takeover(Context& ctx, TakeoverHeader& header, RunReporter& reporter)
       : ctx_(ctx), header_(header), h_(header.form), reporter_(reporter) {}
 
+  // The run, after which the findings list is open to the review windows and the copy of the
+  // input file is let go.
   TakeoverOutcome execute() {
     run();
-    Table& input = ctx_.table("OSI1");
-    input.close();
+    ctx_.table("OSI1").close();
+    if (findingsTaken_) {
+      Table& findings = ctx_.table("GRE");
+      findings.close();
+      findings.open();
+    }
     return out_;
   }
 
@@ -90,6 +96,7 @@ class Takeover {
   Identity employer_;
   std::string paymentType_;  // the header's, as the lines write it
   bool lineFailed_ = false;  // a belonging line had an error or could not be stored
+  bool findingsTaken_ = false;
 };
 
 void Takeover::run() {
@@ -141,6 +148,7 @@ void Takeover::run() {
 void Takeover::emptyFindings() {
   Table& findings = ctx_.table("GRE");
   findings.close();
+  findingsTaken_ = true;
   if (const int rc = findings.open(AccessMode::DenyAll)) {
     reporter_.message("Greška pri otvaranju TBGRESKE " + std::string(findings.errorText()));
     return;
