@@ -60,7 +60,8 @@ int runTakeover(const Invocation& inv) {
   header.inputFile = input.string();
 
   CliReporter reporter(inv.out, inv.err);
-  const auto outcome = submission::runTakeover(ctx, header, reporter);
+  const SystemClock clock;
+  const auto outcome = submission::runTakeover(ctx, header, clock, reporter);
   if (outcome.summary.shown) {
     printSummary(outcome.summary, inv.out);
     ctx.closeAll();

@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <system_error>
 
+#include "check/input_findings.h"
+#include "check/input_line_checks.h"
+#include "check/line_selection.h"
+#include "check/payment_line.h"
 #include "data/codepage.h"
 #include "data/fixed_width.h"
-#include "data/numeric_text.h"
-#include "data/picture.h"
 #include "form/form_request.h"
 #include "form/page_a.h"
 #include "form/page_b.h"
@@ -24,41 +26,10 @@ std::string formatted(const char* format, int value) {
   return text;
 }
 
-// A number of the payment line (year, month, day) as its value: leading blanks, then digits up
-// to the first other character; none gives 0.
-int lineNumber(std::string_view text) {
-  std::size_t at = text.find_first_not_of(' ');
-  int value = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-    value = value * 10 + (text[at] - '0');
-    if (value > 100'000) break;
-  }
-  return value;
-}
-
-// An identification number as compared: itself when numeric, otherwise zeros of its width.
-std::string orZeros(std::string_view value, std::size_t width) {
-  return isNumeric(value) ? padRight(value, width) : std::string(width, '0');
-}
-
-// The employer or a line named by MB (8), unit (4) and JMBG (13).
-struct Identity {
-  std::string mb, unit, jmbg;
-  bool operator==(const Identity&) const = default;
-};
-
-// The payment type as the lines write it: two digits with a leading zero.
-std::string twoDigitType(std::string_view type) {
-  const auto t = clipRight(type);
-  if (t.empty() || t.find_first_not_of("0123456789 ") != std::string_view::npos)
-    return padRight(t, 2);
-  return formatted("%02d", lineNumber(t));
-}
-
 class Takeover {
  public:
-  Takeover(Context& ctx, TakeoverHeader& header, RunReporter& reporter)
-      : ctx_(ctx), header_(header), h_(header.form), reporter_(reporter) {}
+  Takeover(Context& ctx, TakeoverHeader& header, const Clock& clock, RunReporter& reporter)
+      : ctx_(ctx), header_(header), h_(header.form), clock_(clock), reporter_(reporter) {}
 
   // The run, after which the findings list is open to the review windows and the copy of the
   // input file is let go.
@@ -84,17 +55,20 @@ class Takeover {
   bool copyInput();
   bool readEmployer();
   bool readLines();
-  void takeLine(const Record& line);
-  void addFinding(const Record& line, std::string_view message);
+  void takeLine(const check::PaymentLine& line, check::LineChecker& checker);
+  void addFinding(const check::PaymentLine& line, std::string_view message);
 
   Context& ctx_;
   TakeoverHeader& header_;
   form::SendingHeader& h_;
+  const Clock& clock_;
   RunReporter& reporter_;
   TakeoverOutcome out_;
   form::FormRequest form_;
-  Identity employer_;
-  std::string paymentType_;  // the header's, as the lines write it
+  check::LineSelection selection_;
+  PersonAmountMemory person_;
+  check::LineCheckResult checked_;
+  check::FindingNumbers numbers_;
   bool lineFailed_ = false;  // a belonging line had an error or could not be stored
   bool findingsTaken_ = false;
 };
@@ -114,12 +88,22 @@ void Takeover::run() {
 
   // 3.-4. The input file into the working folder, the employer and its identification.
   if (!copyInput() || !readEmployer()) return;
+  // The lines write their payment type with two digits; so does the form of them.
+  form::SendingHeader typed = h_;
+  typed.paymentType = check::twoDigitPaymentType(h_.paymentType);
   const Record& pos = ctx_.table("POS").record();
-  form_ = form::formRequestOf(h_, pos.text(pos.index("JMBG")));
+  form_ = form::formRequestOf(typed, pos.text(pos.index("JMBG")));
   const FormFiles files = formFilesOf(ctx_.table("APL").record(), form_, ctx_.workDir());
   out_.sending.outputFile = files.output;
   out_.sending.collectiveFile = files.collective;
-  paymentType_ = twoDigitType(h_.paymentType);
+  selection_ = {check::employerIdentityOf(pos),
+                form_.paymentType,
+                form_.year,
+                form_.month,
+                form_.firstDay,
+                form_.lastDay};
+  out_.summary.employerMB = selection_.employer.mb;
+  out_.summary.employerJmbg = selection_.employer.mbg;
 
   // 5.-6. The old page B rows go; the lines of the form become the new ones.
   if (!readLines()) return;
@@ -189,10 +173,6 @@ bool Takeover::readEmployer() {
     fail("Greška " + std::to_string(rc), HeaderField::Employer);
     return false;
   }
-  employer_ = {orZeros(r.text(r.index("MB01")), 8), orZeros(r.text(r.index("MB02")), 4),
-               orZeros(r.text(r.index("JMBG")), 13)};
-  out_.summary.employerMB = employer_.mb;
-  out_.summary.employerJmbg = employer_.jmbg;
   return true;
 }
 
@@ -221,15 +201,26 @@ bool Takeover::readLines() {
     return false;
   }
 
+  // The lines are checked against the employer's kind of obligor and the form's payment type
+  // and period.
+  check::LineChecker checker(ctx_, clock_, check::LinePath::Takeover,
+                             {h_.obligorKind, form_.paymentType, form_.year, form_.month});
   Table& input = ctx_.table("OSI1");
-  const Record& line = input.record();
+  check::PaymentLine line;
   input.setPhysical();
   int rc;
-  while ((rc = input.next()) == 0) takeLine(line);
+  while ((rc = input.next()) == 0) {
+    check::readPaymentLine(input.record(), line);
+    takeLine(line, checker);
+  }
+  // A file that cannot be read to its end would give a form of part of it.
   if (rc != err::kRecordNotAvailable) {
     reporter_.message("Greška. Read TBUPLATE " + std::string(input.errorText()));
     lineFailed_ = true;
   }
+  Table& findings = ctx_.table("GRE");
+  if (findings.isOpen() && findings.build() != 0)
+    reporter_.message("Greška " + std::string(findings.errorText()));
   if (const int c = osi.commit()) {
     osi.rollback();
     reopenShared();
@@ -240,57 +231,42 @@ bool Takeover::readLines() {
   return true;
 }
 
-void Takeover::takeLine(const Record& line) {
+void Takeover::takeLine(const check::PaymentLine& line, check::LineChecker& checker) {
   TakeoverSummary& sum = out_.summary;
   ++sum.read;
-  auto text = [&](const char* name) -> const std::string& { return line.text(line.index(name)); };
+  // The rows of one person follow each other; an amount of 0 may stand for the person's
+  // positive amount in another row.
+  person_.take(line.jmbg, line.amounts);
 
-  // The line belongs to the form when it names the employer, the period and the payment type.
-  const std::string_view mb = text("MB");
-  const Identity id{orZeros(mb.substr(0, 8), 8), orZeros(mb.substr(8, 4), 4),
-                    orZeros(text("MB2"), 13)};
-  const int first = lineNumber(text("OBRRAZD1")), last = lineNumber(text("OBRRAZD2"));
-  const bool belongs = id == employer_ && lineNumber(text("GODOBRA")) == form_.year &&
-                       lineNumber(text("OBRMJE")) == form_.month && first >= form_.firstDay &&
-                       first <= form_.lastDay && last >= form_.firstDay && last <= form_.lastDay &&
-                       text("VRSTAUPLA") == paymentType_;
-  if (!belongs) {
+  if (!check::lineSelected(selection_, line)) {
     addFinding(line, "Redak nije preuzet.");
     ++sum.withMessage;
     return;
   }
-
-  const std::string name = utf8FromCp1250(clipRight(text("PREZIME")));
+  const std::string name = utf8FromCp1250(clipRight(line.prezime));
   if (sum.read < 100)
     reporter_.status(formatted("%5d", sum.read) + ". Formalna kontrola za = " + name);
   if (sum.read % 100 == 0) reporter_.status("Obrađeno redaka " + std::to_string(sum.read));
 
-  // The page B row of the line.
+  // The page B row of the line, with the rates its checks look up.
   Table& osi = ctx_.table("OSI");
   Record& o = osi.record();
-  auto set = [&](const char* field, std::string_view value) { o.setText(o.index(field), value); };
   o.clear();
-  set("RBOSOB", "00000");
-  set("JMBG", text("JMBG"));
-  set("PREZIME", text("PREZIME"));
-  set("OPCINA", text("OPCINA"));
-  set("CLANDN", text("CLANDN"));
-  set("OSNOVA1", text("OSNOVA1"));
-  set("OSNOVA3", text("OSNOVA3"));
-  o.setInteger(o.index("OBRRAZD1"), first);
-  o.setInteger(o.index("OBRRAZD2"), last);
-  o.setInteger(o.index("GODOBRA"), form_.year);
-  o.setInteger(o.index("OBRMJE"), form_.month);
-  set("IDENTIFIKATOR", form_.identity.identifier);
-  set("VRSUPL", form_.paymentType);
-  set("KONVEZA", form_.identity.link);
-  for (const char* amount : {"IZNOS7", "IZNOS8", "IZNOS9", "IZNOS10", "IZNOS11"})
-    o.setDecimal(o.index(amount), readAmount(text(amount)).value_or(Decimal()));
+  check::fillPersonRow(o, line, form_.year, form_.month, form_.paymentType);
+  o.setText(o.index("RBOSOB"), "00000");
+  o.setText(o.index("IDENTIFIKATOR"), form_.identity.identifier);
+  o.setText(o.index("KONVEZA"), form_.identity.link);
 
-  // TODO line checks of the takeover path
-  const bool erroneous = false;
-
-  if (erroneous) {
+  checker.check(line, person_, checked_);
+  for (const auto& finding : checked_.findings) addFinding(line, finding.message);
+  if (checked_.hasMessage) ++sum.withMessage;
+  if (checked_.rates) {
+    o.setDecimal(o.index("STOPA1"), checked_.rates->firstFromPay);
+    o.setDecimal(o.index("STOPA2"), checked_.rates->firstOnPay);
+    o.setDecimal(o.index("STOPA11"), checked_.rates->secondFromPay);
+    o.setDecimal(o.index("STOPA22"), checked_.rates->secondOnPay);
+  }
+  if (checked_.erroneous) {
     lineFailed_ = true;
     return;
   }
@@ -303,15 +279,18 @@ void Takeover::takeLine(const Record& line) {
   ++sum.taken;
 }
 
-void Takeover::addFinding(const Record& line, std::string_view message) {
-  (void)line;
-  (void)message;
+// Whether a finding could be kept is not asked: the findings list only reports.
+void Takeover::addFinding(const check::PaymentLine& line, std::string_view message) {
+  Table& findings = ctx_.table("GRE");
+  if (!findings.isOpen()) return;
+  if (const auto number = numbers_.take()) check::appendFinding(findings, line, message, *number);
 }
 
 }  // namespace
 
-TakeoverOutcome runTakeover(Context& ctx, TakeoverHeader& header, RunReporter& reporter) {
-  return Takeover(ctx, header, reporter).execute();
+TakeoverOutcome runTakeover(Context& ctx, TakeoverHeader& header, const Clock& clock,
+                            RunReporter& reporter) {
+  return Takeover(ctx, header, clock, reporter).execute();
 }
 
 }  // namespace obrazac::submission

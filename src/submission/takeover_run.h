@@ -10,6 +10,7 @@
 #include <string>
 
 #include "data/context.h"
+#include "data/date.h"
 #include "form/sending_header.h"
 #include "frame/run_reporter.h"
 #include "submission/finish_submission.h"
@@ -40,8 +41,10 @@ struct TakeoverOutcome {
   form::HeaderField focus = form::HeaderField::None;
 };
 
-// Runs the whole takeover of the header's input file in the context's working folder.
-TakeoverOutcome runTakeover(Context& ctx, TakeoverHeader& header, RunReporter& reporter);
+// Runs the whole takeover of the header's input file in the context's working folder. The
+// clock gives the current year the control table's year rules stand on.
+TakeoverOutcome runTakeover(Context& ctx, TakeoverHeader& header, const Clock& clock,
+                            RunReporter& reporter);
 
 // The note of the summary window when a line had a message.
 inline constexpr std::string_view kTakeoverNote = "Nakon obrade pregledajte popis grešaka ";
