@@ -74,11 +74,11 @@ class Takeover {
 };
 
 void Takeover::run() {
-  // 1. The authorised person, then a findings list of this run only.
+  // The authorised person, then a findings list of this run only.
   if (const auto refused = form::checkAuthorisedPerson(ctx_)) return fail(refused->text);
   emptyFindings();
 
-  // 2. The header.
+  // The header.
   const auto check = form::checkProcessing(ctx_, h_, form::HeaderWindow::Takeover);
   for (const auto& notice : check.notices) reporter_.message(notice.text);
   if (check.failure) {
@@ -86,7 +86,7 @@ void Takeover::run() {
     return fail(check.failure->text, check.failure->field);
   }
 
-  // 3.-4. The input file into the working folder, the employer and its identification.
+  // The input file into the working folder, the employer and its identification.
   if (!copyInput() || !readEmployer()) return;
   // The lines write their payment type with two digits; so does the form of them.
   form::SendingHeader typed = h_;
@@ -105,23 +105,23 @@ void Takeover::run() {
   out_.summary.employerMB = selection_.employer.mb;
   out_.summary.employerJmbg = selection_.employer.mbg;
 
-  // 5.-6. The old page B rows go; the lines of the form become the new ones.
+  // The old page B rows go; the lines of the form become the new ones.
   if (!readLines()) return;
 
-  // 7. The counts, also in the summary window.
+  // The counts, also shown in the summary window.
   TakeoverSummary& sum = out_.summary;
   reporter_.status("Pročitano=" + formatted("%5d", sum.read) +
                    " Preuzeto=" + formatted("%5d", sum.taken));
   sum.shown = true;
   if (sum.withMessage > 0) sum.note = kTakeoverNote;
 
-  // 8. Only a form of sound lines is filed.
+  // Only a form of sound lines is filed.
   if (sum.taken == 0 || lineFailed_) {
     reporter_.status("Obrada je prekinuta, provjerite popis grešaka i upozorenja.");
     return fail("", HeaderField::Year);
   }
 
-  // 9.-10. Page A, then the records, the control number and the output file.
+  // Page A, then the records, the control number and the output file.
   if (!form::buildPageA(ctx_, form_, reporter_, form::ObligorMB::NumericNotZero).built())
     return fail("");
   finishSubmission(ctx_, h_, form_, files, RowOrigin::TakenOver, reporter_, out_.sending);
