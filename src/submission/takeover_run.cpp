@@ -13,6 +13,7 @@
 #include "form/page_a.h"
 #include "form/page_b.h"
 #include "submission/output_files.h"
+#include "submission/work_files.h"
 
 namespace obrazac::submission {
 namespace fs = std::filesystem;
@@ -36,11 +37,7 @@ class Takeover {
   TakeoverOutcome execute() {
     run();
     ctx_.table("OSI1").close();
-    if (findingsTaken_) {
-      Table& findings = ctx_.table("GRE");
-      findings.close();
-      findings.open();
-    }
+    if (findingsTaken_) reopenShared(ctx_.table("GRE"));
     return out_;
   }
 
@@ -71,6 +68,7 @@ class Takeover {
   check::FindingNumbers numbers_;
   bool lineFailed_ = false;  // a belonging line had an error or could not be stored
   bool findingsTaken_ = false;
+  int findingsNotKept_ = 0;
 };
 
 void Takeover::run() {
@@ -131,14 +129,13 @@ void Takeover::run() {
 // reported and the run goes on, as with every work table.
 void Takeover::emptyFindings() {
   Table& findings = ctx_.table("GRE");
-  findings.close();
   findingsTaken_ = true;
-  if (const int rc = findings.open(AccessMode::DenyAll)) {
-    reporter_.message("Greška pri otvaranju TBGRESKE " + std::string(findings.errorText()));
-    return;
-  }
-  if (findings.empty() != 0)
-    reporter_.message("Greška pri pražnjenju TBGRESKE " + std::string(findings.errorText()));
+  const auto prepared = prepareWorkFile(findings);
+  if (prepared.ok()) return;
+  reporter_.message((prepared.failedStep == WorkFileStep::Open
+                         ? "Greška pri otvaranju TBGRESKE "
+                         : "Greška pri pražnjenju TBGRESKE ") +
+                    std::string(findings.errorText()));
 }
 
 bool Takeover::copyInput() {
@@ -221,6 +218,8 @@ bool Takeover::readLines() {
   Table& findings = ctx_.table("GRE");
   if (findings.isOpen() && findings.build() != 0)
     reporter_.message("Greška " + std::string(findings.errorText()));
+  if (findingsNotKept_ > 0)
+    reporter_.message("Nije upisano nalaza u TBGRESKE: " + std::to_string(findingsNotKept_));
   if (const int c = osi.commit()) {
     osi.rollback();
     reopenShared();
@@ -279,11 +278,12 @@ void Takeover::takeLine(const check::PaymentLine& line, check::LineChecker& chec
   ++sum.taken;
 }
 
-// Whether a finding could be kept is not asked: the findings list only reports.
+// A finding that cannot be kept does not change the run; how many were lost is told at the end.
 void Takeover::addFinding(const check::PaymentLine& line, std::string_view message) {
   Table& findings = ctx_.table("GRE");
-  if (!findings.isOpen()) return;
-  if (const auto number = numbers_.take()) check::appendFinding(findings, line, message, *number);
+  const auto number = numbers_.take();
+  if (!findings.isOpen() || !number || check::appendFinding(findings, line, message, *number) != 0)
+    ++findingsNotKept_;
 }
 
 }  // namespace
