@@ -182,18 +182,18 @@ bool Takeover::readLines() {
     return false;
   }
   // The old rows go and the new ones come in one transaction on the archive.
-  auto reopenShared = [&] {
+  auto reopenArchive = [&] {
     osi.close();
     osi.open();
   };
   if (const int rc = osi.begin()) {
-    reopenShared();
+    reopenArchive();
     fail("Greška " + std::to_string(rc));
     return false;
   }
   if (const int rc = form::removeFormRows(osi, form_, reporter_)) {
     osi.rollback();
-    reopenShared();
+    reopenArchive();
     fail("Greška " + std::to_string(rc));
     return false;
   }
@@ -222,11 +222,11 @@ bool Takeover::readLines() {
     reporter_.message("Nije upisano nalaza u TBGRESKE: " + std::to_string(findingsNotKept_));
   if (const int c = osi.commit()) {
     osi.rollback();
-    reopenShared();
+    reopenArchive();
     fail("Greška " + std::to_string(c));
     return false;
   }
-  reopenShared();
+  reopenArchive();
   return true;
 }
 
