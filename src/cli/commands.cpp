@@ -17,6 +17,7 @@ int runSend(const Invocation&);
 int runTakeover(const Invocation&);
 int runCollect(const Invocation&);
 int runHash(const Invocation&);
+int runCheckInput(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -58,6 +59,12 @@ std::span<const Command> allCommands() {
       Command{"collect", "collect [--date DD.MM.GGGG]   zbirna datoteka VELOR.RM0 i njezin HASH",
               runCollect},
       Command{"hash", "hash DATOTEKA   kontrolni broj (SHA-1) bilo koje datoteke", runHash},
+      Command{
+          "check-input",
+          "check-input DATOTEKA --employer N --type VOI --year GGGG --month M --from D --to D\n"
+          "       [--format text|csv|json]   kontrola ulazne datoteke uplata: broj redaka\n"
+          "       i popis grešaka (izlaz 0 bez grešaka, 1 ima odbijenih redaka, 2 nije izvršena)",
+          runCheckInput},
   };
   return commands;
 }
