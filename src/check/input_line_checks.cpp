@@ -14,6 +14,7 @@ namespace {
 
 enum class Kind {
   AmountNumeric,          // places 2-15 of an amount are a 14-character number
+  AmountDigits,           // places 2-15 of an amount are 14 digits
   PersonJmbg,             // the insured person's MBG: 13 digits with a valid check digit
   BasisCode,              // OSNOVA1 in TBOSNOBR.DAT
   MunicipalityCode,       // OPCINA in TBOPCINE.DAT
@@ -83,13 +84,15 @@ constexpr Step kInputCheck[] = {
      Tail::StopAndCombination},
 };
 
-// The takeover of payment data into a form.
+// The takeover of payment data into a form. Its amounts go into a submission file, so they must
+// be exactly the digits the picture reads: a decimal point or an exponent would pass the number
+// test and be read as other digits.
 constexpr Step kTakeover[] = {
-    {1, Kind::AmountNumeric, 7, "Podatak IV.7 nije numerik"},
-    {2, Kind::AmountNumeric, 8, "Podatak IV.8 nije numerik"},
-    {3, Kind::AmountNumeric, 9, "Podatak IV.9 nije numerik"},
-    {4, Kind::AmountNumeric, 10, "Podatak IV.10 nije numerik"},
-    {5, Kind::AmountNumeric, 11, "Podatak IV.11 nije numerik"},
+    {1, Kind::AmountDigits, 7, "Podatak IV.7 nije numerik"},
+    {2, Kind::AmountDigits, 8, "Podatak IV.8 nije numerik"},
+    {3, Kind::AmountDigits, 9, "Podatak IV.9 nije numerik"},
+    {4, Kind::AmountDigits, 10, "Podatak IV.10 nije numerik"},
+    {5, Kind::AmountDigits, 11, "Podatak IV.11 nije numerik"},
     {6, Kind::PersonJmbg, 0, "Pogrešan JMBG"},
     {7, Kind::BasisCode, 0, "Nepoznat osnov obračuna"},
     {8, Kind::MunicipalityCode, 0, "Nepoznata šifra općine"},
@@ -245,6 +248,12 @@ void LineChecker::check(const PaymentLine& line, const PersonAmountMemory& perso
       case Kind::AmountNumeric: {
         const std::string_view field = line.amountField(s.item);
         if (!isNumeric(field.substr(1), 14)) find(s, s.message);
+        break;
+      }
+      case Kind::AmountDigits: {
+        const auto digits = std::string_view(line.amountField(s.item)).substr(1);
+        if (digits.size() != 14 || digits.find_first_not_of("0123456789") != digits.npos)
+          find(s, s.message);
         break;
       }
       case Kind::PersonJmbg:

@@ -14,6 +14,7 @@ int runExport(const Invocation&);
 int runImport(const Invocation&);
 int runTakeoverPrevious(const Invocation&);
 int runSend(const Invocation&);
+int runTakeover(const Invocation&);
 int runCollect(const Invocation&);
 int runHash(const Invocation&);
 int runCheckInput(const Invocation&);
@@ -49,6 +50,12 @@ std::span<const Command> allCommands() {
               "       [--paid GGGG-MM] [--date DD.MM.GGGG] [--form K] [--collective new|add]\n"
               "       obrada obveznika: datoteka za VELOR i njezin kontrolni broj",
               runSend},
+      Command{"takeover",
+              "takeover DATOTEKA --employer N --type VOI --from D --to D [--year GGGG]\n"
+              "       [--month M] [--paid GGGG-MM] [--date DD.MM.GGGG] [--form K]\n"
+              "       [--collective new|add]\n"
+              "       obrada obveznika iz preuzetih podataka o uplatama: datoteka za VELOR",
+              runTakeover},
       Command{"collect", "collect [--date DD.MM.GGGG]   zbirna datoteka VELOR.RM0 i njezin HASH",
               runCollect},
       Command{"hash", "hash DATOTEKA   kontrolni broj (SHA-1) bilo koje datoteke", runHash},

@@ -249,6 +249,13 @@ TEST_F(InputLineChecks, TheTakeoverMarksAndOrdersItsOwnWay) {
        true,
        true},
       {"wrong MBG", [](TestLine& l) { l.jmbg = "1234567890123"; }, {6}, {6}, true, true},
+      // A number that is not 14 digits would be read as other digits than it shows.
+      {"IV.7 with a decimal point",
+       [](TestLine& l) { l.iv7 = "+0000001850.000"; },
+       {},
+       {1},
+       false,
+       true},
   };
   for (const auto& c : cases) {
     TestLine written;
