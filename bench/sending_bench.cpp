@@ -37,6 +37,21 @@ void set(Record& r, std::string_view field, std::string_view value) {
   r.setText(r.index(field), value);
 }
 
+// A new record of a legal person known by its registration number: the authorised person or
+// the obligor.
+Record& legalPerson(Table& t, const char* numberField, std::string_view mb01,
+                    std::string_view name) {
+  t.open();
+  Record& r = t.record();
+  r.clear();
+  r.setInteger(r.index(numberField), 1);
+  set(r, "MB01", mb01);
+  set(r, "MB02", "0000");
+  set(r, "JMBG", "0000000000000");
+  set(r, "NAZIV", name);
+  return r;
+}
+
 // A working folder with the parameters, one obligor and its employees, each with a full month.
 fs::path makeRegister(int count) {
   std::random_device rd;
@@ -46,27 +61,10 @@ fs::path makeRegister(int count) {
   Context ctx(dir);
 
   Table& apl = ctx.table("APL");
-  apl.open();
-  Record& p = apl.record();
-  p.clear();
-  p.setInteger(p.index("RB"), 1);
-  set(p, "MB01", sampleMB(3456789));
-  set(p, "MB02", "0000");
-  set(p, "JMBG", "0000000000000");
-  set(p, "NAZIV", "PRIMJER servis");
-  set(p, "IZLAZDIR", "izlaz/");
+  set(legalPerson(apl, "RB", sampleMB(3456789), "PRIMJER servis"), "IZLAZDIR", "izlaz/");
   apl.add();
-
   Table& pos = ctx.table("POS");
-  pos.open();
-  Record& o = pos.record();
-  o.clear();
-  o.setInteger(o.index("REDBROJ"), 1);
-  set(o, "MB01", sampleMB(1234567));
-  set(o, "MB02", "0000");
-  set(o, "JMBG", "0000000000000");
-  set(o, "NAZIV", "PRIMJER d.o.o.");
-  set(o, "VRSTOBVEZNIKA", "01");
+  set(legalPerson(pos, "REDBROJ", sampleMB(1234567), "PRIMJER d.o.o."), "VRSTOBVEZNIKA", "01");
   pos.add();
 
   Table& rad = ctx.table("RAD");

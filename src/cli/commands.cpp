@@ -14,9 +14,11 @@ int runExport(const Invocation&);
 int runImport(const Invocation&);
 int runTakeoverPrevious(const Invocation&);
 int runSend(const Invocation&);
+int runTakeover(const Invocation&);
 int runCollect(const Invocation&);
 int runHash(const Invocation&);
 int runCheck(const Invocation&);
+int runCheckInput(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -49,6 +51,12 @@ std::span<const Command> allCommands() {
               "       [--paid GGGG-MM] [--date DD.MM.GGGG] [--form K] [--collective new|add]\n"
               "       obrada obveznika: datoteka za VELOR i njezin kontrolni broj",
               runSend},
+      Command{"takeover",
+              "takeover DATOTEKA --employer N --type VOI --from D --to D [--year GGGG]\n"
+              "       [--month M] [--paid GGGG-MM] [--date DD.MM.GGGG] [--form K]\n"
+              "       [--collective new|add]\n"
+              "       obrada obveznika iz preuzetih podataka o uplatama: datoteka za VELOR",
+              runTakeover},
       Command{"collect", "collect [--date DD.MM.GGGG]   zbirna datoteka VELOR.RM0 i njezin HASH",
               runCollect},
       Command{"hash", "hash DATOTEKA   kontrolni broj (SHA-1) bilo koje datoteke", runHash},
@@ -57,6 +65,12 @@ std::span<const Command> allCommands() {
               "  greške i upozorenja, prijepis u TBIZLAZ2.TXT (izlaz 0: bez grešaka F, 1: s\n"
               "  greškama, 2: datoteka nije kontrolirana)",
               runCheck},
+      Command{
+          "check-input",
+          "check-input DATOTEKA --employer N --type VOI --year GGGG --month M --from D --to D\n"
+          "       [--format text|csv|json]   kontrola ulazne datoteke uplata: broj redaka\n"
+          "       i popis grešaka (izlaz 0 bez grešaka, 1 ima odbijenih redaka, 2 nije izvršena)",
+          runCheckInput},
   };
   return commands;
 }

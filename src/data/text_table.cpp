@@ -193,8 +193,9 @@ int TextTable::append() {
   if (std::fseek(file_ptr_, 0, SEEK_END) != 0) return fail(err::kFileSystemError);
   long end = std::ftell(file_ptr_);
   if (end < 0) return fail(err::kFileSystemError);
-  // A Ctrl-Z that ends the file is overwritten by the new line.
-  if (end > 0 && byteAt(end - 1) == kCtrlZ) --end;
+  // The Ctrl-Z bytes that end the file are overwritten by the new line: one left in front of
+  // it would end the file before the new line for every reader.
+  while (end > 0 && byteAt(end - 1) == kCtrlZ) --end;
   // A last line left without its line end gets one, so the new line does not run on from it.
   const bool endLastLine = end > 0 && byteAt(end - 1) != '\n';
   std::string line = endLastLine ? "\r\n" : "";

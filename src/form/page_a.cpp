@@ -29,9 +29,9 @@ void setFormFields(Record& a, const FormRequest& f) {
   a.setText(a.index("MJEPLA"), digits(f.paymentMonth, 2));
 }
 
-void copyObligor(Record& a, const Record& pos) {
+void copyObligor(Record& a, const Record& pos, ObligorMB mbRule) {
   const auto& mb01 = pos.text(pos.index("MB01"));
-  if (isNumeric(mb01)) {
+  if (isNumeric(mb01) && (mbRule == ObligorMB::Numeric || mb01 != "00000000")) {
     a.setText(a.index("MB01"), mb01);
     a.setText(a.index("MB02"), orZeros(pos.text(pos.index("MB02")), 4));
   } else {
@@ -54,7 +54,7 @@ int openShared(Table& t) {
 
 }  // namespace
 
-PageABuild buildPageA(Context& ctx, const FormRequest& f, RunReporter& reporter) {
+PageABuild buildPageA(Context& ctx, const FormRequest& f, RunReporter& reporter, ObligorMB mbRule) {
   PageABuild result;
   auto fail = [&](int rc) {
     reporter.message("Greška " + std::to_string(rc));
@@ -79,7 +79,7 @@ PageABuild buildPageA(Context& ctx, const FormRequest& f, RunReporter& reporter)
 
   a.setInteger(a.index("BROJOSIG"), 0);
   a.setInteger(a.index("BROJSTRANA"), 0);
-  copyObligor(a, p);
+  copyObligor(a, p, mbRule);
   a.setText(a.index("KONZNAK"), "");
 
   const Record& rows = ctx.table("OSI").record();

@@ -23,11 +23,17 @@ struct PageABuild {
   bool built() const { return rows > 0 && !failed; }
 };
 
+// When page A takes the obligor's MB (and its unit): whenever it is numeric, or, for a form of
+// taken-over payment data, only when it is numeric and not "00000000". Otherwise page A holds
+// "00000000" and "0000".
+enum class ObligorMB { Numeric, NumericNotZero };
+
 // Builds page A from the rows of the form link and inserts or replaces it; the A buffer then
 // holds the record written. Totals below zero are written as zero. The obligor's last used form
 // number grows to the form's number. No rows: status "Obrada prekinuta. Preuzeto 0 redaka" and
 // nothing is written.
-PageABuild buildPageA(Context& ctx, const FormRequest& form, RunReporter& reporter);
+PageABuild buildPageA(Context& ctx, const FormRequest& form, RunReporter& reporter,
+                      ObligorMB mbRule = ObligorMB::Numeric);
 
 // A page A total is never negative.
 inline Decimal pageATotal(const Decimal& sum) {

@@ -65,32 +65,6 @@ bool takes(const Record& r, const MonthlyFields& m, const FormRequest& f) {
          to >= f.firstDay && to <= f.lastDay && r.text(m.vrstaupla) == f.paymentType;
 }
 
-// Removes the form's old rows, remembering them first: a delete during the walk would make the
-// walk read its batch again after every row.
-int removeOldRows(Table& osi, const FormRequest& f, RunReporter& reporter) {
-  Record& r = osi.record();
-  const RowFields k(r);
-  struct Old {
-    Position at;
-    std::string jmbg;
-  };
-  std::vector<Old> old;
-  r.clear();
-  r.setText(k.konveza, f.identity.link);
-  if (const int rc = osi.set("KEYOBRGODMJE")) return rc;
-  while (osi.next() == 0 && r.text(k.konveza) == f.identity.link) {
-    // Correcting rows ("99") replace only the rows of their own kind.
-    if (f.paymentType == "99" && r.text(k.vrsupl) != "99") continue;
-    old.push_back({osi.position(), r.text(k.jmbg)});
-  }
-  for (const auto& o : old) {
-    reporter.status("Brišem " + utf8FromCp1250(f.identity.id4) + " MB " + utf8FromCp1250(o.jmbg));
-    if (const int rc = osi.reget(o.at)) return rc;
-    if (const int rc = osi.remove()) return rc;
-  }
-  return 0;
-}
-
 }  // namespace
 
 PageBBuild buildPageBRows(Context& ctx, const FormRequest& f, RunReporter& reporter) {
@@ -115,7 +89,7 @@ PageBBuild buildPageBRows(Context& ctx, const FormRequest& f, RunReporter& repor
     return b;
   };
   if (const int rc = osi.begin()) return failWith("Greška " + std::to_string(rc));
-  if (const int rc = removeOldRows(osi, f, reporter))
+  if (const int rc = removeFormRows(osi, f, reporter))
     return failWith("Greška " + std::to_string(rc));
 
   Table& rad = ctx.table("RAD");
@@ -166,6 +140,32 @@ PageBBuild buildPageBRows(Context& ctx, const FormRequest& f, RunReporter& repor
     reporter.status("Obrada prekinuta. Pročitano=" + padded(b.read, "%4ld") +
                     " Preuzeto=" + padded(b.taken, "%5ld"));
   return b;
+}
+
+// Removes the form's old rows, remembering them first: a delete during the walk would make the
+// walk read its batch again after every row.
+int removeFormRows(Table& osi, const FormRequest& f, RunReporter& reporter) {
+  Record& r = osi.record();
+  const RowFields k(r);
+  struct Old {
+    Position at;
+    std::string jmbg;
+  };
+  std::vector<Old> old;
+  r.clear();
+  r.setText(k.konveza, f.identity.link);
+  if (const int rc = osi.set("KEYOBRGODMJE")) return rc;
+  while (osi.next() == 0 && r.text(k.konveza) == f.identity.link) {
+    // Correcting rows ("99") replace only the rows of their own kind.
+    if (f.paymentType == "99" && r.text(k.vrsupl) != "99") continue;
+    old.push_back({osi.position(), r.text(k.jmbg)});
+  }
+  for (const auto& o : old) {
+    reporter.status("Brišem " + utf8FromCp1250(f.identity.id4) + " MB " + utf8FromCp1250(o.jmbg));
+    if (const int rc = osi.reget(o.at)) return rc;
+    if (const int rc = osi.remove()) return rc;
+  }
+  return 0;
 }
 
 int forEachFormRow(Context& ctx, std::string_view link,

@@ -24,6 +24,11 @@ struct PageBBuild {
 // whatever its period, so persons without a row in the period leave gaps.
 PageBBuild buildPageBRows(Context& ctx, const FormRequest& form, RunReporter& reporter);
 
+// Removes the old rows of the form link from TBOSIGUR.DAT, which the caller holds open; a
+// correcting form (kind "99") removes only rows of its own kind. Shows "Brišem " with each row's
+// person on the status line. Returns the store's error code.
+int removeFormRows(Table& osi, const FormRequest& form, RunReporter& reporter);
+
 // Calls `row` with the OSI buffer for every page B row of the form link, in page B order
 // (JMBG, first day, basis, extended-service mark, membership), until it returns false. Returns
 // the store's error code when the rows cannot be read to their end (0 otherwise).

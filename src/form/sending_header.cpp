@@ -57,20 +57,26 @@ struct Messages {
   }
 };
 
-void checkYear(Messages& m, std::string_view entry, bool lastStops) {
+constexpr std::string_view kYearBelow2005 = "Greška. Godina mora biti veća od 2004";
+
+// The two year checks every year entry has; `below2005` is the text of the third, or empty for
+// a year entry without it.
+void checkYear(Messages& m, std::string_view entry, std::string_view below2005, bool lastStops) {
   if (!isDigits(entry)) m.add("Greška. Godina mora biti numerik", false);
   const int value = valueOf(entry);
   if (value < 1000) m.add("Greška. Godina mora biti 4-znamenkasta", false);
-  if (value < 2005) m.add("Greška. Godina mora biti veća od 2004", lastStops);
+  if (!below2005.empty() && value < 2005) m.add(below2005, lastStops);
 }
 
-void checkMonth(Messages& m, const SendingHeader& h, bool withPaymentType) {
+// The calculation month; `full` adds the two-digit rule and, when accepted as an entry, the
+// payment-type rule of the sending window.
+void checkMonth(Messages& m, const SendingHeader& h, bool full, bool withPaymentType) {
   if (!isDigits(h.month)) {
     m.add("Mjesec mora biti numerik", true);
     return;
   }
   const int value = h.monthValue();
-  if (!twoDigits(value)) {
+  if (full && !twoDigits(value)) {
     m.add("Mjesec je 2-znamenkasti broj", true);
     return;
   }
@@ -78,7 +84,7 @@ void checkMonth(Messages& m, const SendingHeader& h, bool withPaymentType) {
     m.add("Pogrešna oznaka mjeseca", true);
     return;
   }
-  if (withPaymentType && monthFreeType(h.paymentType) && value != 0)
+  if (full && withPaymentType && monthFreeType(h.paymentType) && value != 0)
     m.add("Za uplate 03 05 i 06 mjesec mora biti = 00", true);
 }
 
@@ -91,11 +97,11 @@ void checkDay(Messages& m, const SendingHeader& h, std::string_view entry) {
     m.add("Pogrešan dan", true);
 }
 
-void checkPaymentMonth(Messages& m, std::string_view entry) {
+void checkPaymentMonth(Messages& m, std::string_view entry, std::string_view above12) {
   if (!isDigits(entry)) m.add("Greška. Mjesec mora biti numerik", false);
   const int value = valueOf(entry);
   if (!twoDigits(value)) m.add("Greška. Mjesec mora biti 2-znamenkasta", false);
-  if (value > 12) m.add("Pogrešna oznaka mjeseca", true);
+  if (value > 12) m.add(above12, true);
 }
 
 std::string twoDigitText(int value) {
@@ -151,14 +157,17 @@ int chooseEmployer(Context& ctx, SendingHeader& header) {
   return 0;
 }
 
-EntryCheck checkEntry(const SendingHeader& h, HeaderField entry) {
+EntryCheck checkEntry(const SendingHeader& h, HeaderField entry, HeaderWindow window) {
+  const bool sending = window == HeaderWindow::Sending;
   Messages m{{}, entry};
   switch (entry) {
     case F::Year:
-      checkYear(m, h.year, true);
+      // The takeover window has its own wording of this message.
+      checkYear(m, h.year, sending ? kYearBelow2005 : "Greška. Godina mor abiti veća od 2004",
+                true);
       break;
     case F::Month:
-      checkMonth(m, h, true);
+      checkMonth(m, h, sending, true);
       break;
     case F::FirstDay:
       checkDay(m, h, h.firstDay);
@@ -167,10 +176,11 @@ EntryCheck checkEntry(const SendingHeader& h, HeaderField entry) {
       checkDay(m, h, h.lastDay);
       break;
     case F::PaymentYear:
-      checkYear(m, h.paymentYear, false);
+      checkYear(m, h.paymentYear, sending ? kYearBelow2005 : "", false);
       break;
     case F::PaymentMonth:
-      checkPaymentMonth(m, h.paymentMonth);
+      checkPaymentMonth(m, h.paymentMonth,
+                        sending ? "Pogrešna oznaka mjeseca" : "Greška. Pogrešna oznaka mjeseca");
       break;
     default:
       break;
@@ -178,29 +188,48 @@ EntryCheck checkEntry(const SendingHeader& h, HeaderField entry) {
   return m.check;
 }
 
-std::vector<HeaderMessage> checkAllEntries(const SendingHeader& h) {
+EntryCheck acceptEntry(SendingHeader& h, HeaderField entry, HeaderWindow window) {
+  const bool takeover = window == HeaderWindow::Takeover;
+  if (takeover && entry == F::Year) h.paymentYear = h.year;
+  EntryCheck check = checkEntry(h, entry, window);
+  if (check.stopped) return check;
+  if (entry == F::Year) h.paymentYear = h.year;
+  if (entry == F::Month) h.paymentMonth = h.month;
+  return check;
+}
+
+std::vector<HeaderMessage> checkAllEntries(const SendingHeader& h, HeaderWindow window) {
   std::vector<HeaderMessage> all;
   for (const HeaderField f :
        {F::Year, F::Month, F::FirstDay, F::LastDay, F::PaymentYear, F::PaymentMonth}) {
-    auto c = checkEntry(h, f);
+    auto c = checkEntry(h, f, window);
     all.insert(all.end(), c.messages.begin(), c.messages.end());
   }
   return all;
 }
 
-ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& h) {
+std::optional<HeaderMessage> checkAuthorisedPerson(Context& ctx) {
+  // A missing parameter record is an authorised person still to be entered.
+  if (readParameters(ctx) != 0 || authorisedPersonMissing(ctx.table("APL").record()))
+    return HeaderMessage{std::string(kAuthorisedPersonMessage), F::None};
+  return std::nullopt;
+}
+
+ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& h, HeaderWindow window) {
+  const bool sending = window == HeaderWindow::Sending;
   ProcessingCheck result;
   auto fail = [&](std::string_view text, HeaderField field) {
     result.failure = HeaderMessage{std::string(text), field};
     return result;
   };
 
-  // A missing parameter record is an authorised person still to be entered.
-  if (readParameters(ctx) != 0 || authorisedPersonMissing(ctx.table("APL").record()))
-    return fail(kAuthorisedPersonMessage, F::None);
+  if (auto refused = checkAuthorisedPerson(ctx)) {
+    result.failure = std::move(refused);
+    return result;
+  }
 
   Messages year{{}, F::Year};
-  checkYear(year, h.year, true);
+  checkYear(year, h.year, kYearBelow2005, true);
   if (year.check.stopped) {
     result.failure = year.check.messages.back();
     year.check.messages.pop_back();
@@ -209,23 +238,33 @@ ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& h) {
   if (result.failure) return result;
 
   Messages month{{}, F::Month};
-  checkMonth(month, h, false);
+  checkMonth(month, h, sending, false);
   if (month.check.stopped) return fail(month.check.messages.back().text, F::Month);
 
-  if (h.method == SendingMethod::None)
+  // The takeover window asks for the sending method after the form number rules.
+  if (sending && h.method == SendingMethod::None)
     return fail("Obavezno izaberite način slanja podataka", F::Method);
-  if (clipRight(h.paymentType).size() < 2)
+  if (sending && clipRight(h.paymentType).size() < 2)
     return fail("Obavezno izaberite vrstu uplate", F::PaymentType);
+  // The identifier holds three digits of the form number: a missing or longer one would file
+  // the form under a number the user did not give.
   if (!isDigits(h.formNumber) || h.formNumberValue() < 1 || h.formNumberValue() > 999)
     return fail("Obavezno upište broj identifikatora", F::FormNumber);
   if (h.obligorKind == "30" && h.formNumberValue() > 49)
-    return fail("Za VOB=30 red. broj unutar indetifikatora mora biti <50", F::FormNumber);
+    return fail(sending ? "Za VOB=30 red. broj unutar indetifikatora mora biti <50"
+                        : "Za VOB=30 red. broj unutar indetifikatora mora biti < 50",
+                F::FormNumber);
   if (h.obligorKind == "31" && h.formNumberValue() < 50)
     return fail("Za VOB=31 red. broj unutar indetifikatora mora biti >=50", F::FormNumber);
   // The identifier of kind 31 has room for two digits of the form number only; a third would
   // be cut off and two forms would share one identifier.
   if (h.obligorKind == "31" && h.formNumberValue() > 99)
     return fail("Za VOB=31 red. broj unutar indetifikatora mora biti <100", F::FormNumber);
+  if (!sending) {
+    if (h.method == SendingMethod::None)
+      return fail("Obavezno izaberite način slanja podataka", F::Method);
+    return result;
+  }
 
   Table& pos = ctx.table("POS");
   int rc = pos.open();

@@ -28,6 +28,7 @@ enum class HeaderField {
   SendingDate,
   FormNumber,
   Method,
+  InputFile,  // "Ulazna datoteka" of the takeover window
 };
 
 enum class SendingMethod { None, Single, Collective };  // "Pojedinačno slanje", "Zbirno slanje"
@@ -62,6 +63,12 @@ SendingHeader defaultSendingHeader(const Clock& clock);
 // the obligor does not exist; the header then keeps the number and a blank kind).
 int chooseEmployer(Context& ctx, SendingHeader& header);
 
+// The window whose header is checked: the sending window, or the window that forms the form
+// from taken-over payment data, whose checks differ in a few texts and rules: a calculation
+// month without its two-digit and payment-type rules, a payment year without its lower bound,
+// and a processing button that checks neither the payment type nor the obligor.
+enum class HeaderWindow { Sending, Takeover };
+
 // A message of a check and the entry that gets the focus back.
 struct HeaderMessage {
   std::string text;  // UTF-8, exactly as shown
@@ -76,21 +83,35 @@ struct EntryCheck {
   bool stopped = false;
   bool passed() const { return messages.empty(); }
 };
-EntryCheck checkEntry(const SendingHeader& header, HeaderField entry);
+EntryCheck checkEntry(const SendingHeader& header, HeaderField entry,
+                      HeaderWindow window = HeaderWindow::Sending);
+
+// Accepting an entry as the window does: the entry's checks, and a calculation year or month
+// that passes them is proposed as the payment year or month. The takeover window copies the
+// year before its checks, so even a refused year becomes the payment year.
+EntryCheck acceptEntry(SendingHeader& header, HeaderField entry,
+                       HeaderWindow window = HeaderWindow::Sending);
 
 // Every entry accepted in screen order (year, month, first and last day, payment year and
 // month), as a caller that takes all entries at once (the command line) needs them.
-std::vector<HeaderMessage> checkAllEntries(const SendingHeader& header);
+std::vector<HeaderMessage> checkAllEntries(const SendingHeader& header,
+                                           HeaderWindow window = HeaderWindow::Sending);
 
 // The checks of "&Obrada obveznika": messages that are shown and let the checks go on, then the
-// first failing check that ends the run. Reads the parameter record (APL buffer) and the obligor
-// (POS buffer) into the context's buffers.
+// first failing check that ends the run. Reads the parameter record (APL buffer) and, for the
+// sending window, the obligor (POS buffer) into the context's buffers; the takeover reads its
+// obligor later in its run.
 struct ProcessingCheck {
   std::vector<HeaderMessage> notices;
   std::optional<HeaderMessage> failure;
   bool passed() const { return !failure.has_value(); }
 };
-ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& header);
+ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& header,
+                                HeaderWindow window = HeaderWindow::Sending);
+
+// The first of those checks alone: the authorised person of the parameters (read into the APL
+// buffer) is still to be entered. Gives the message that refuses the run.
+std::optional<HeaderMessage> checkAuthorisedPerson(Context& ctx);
 
 // The authorised-person message of the sending windows.
 inline constexpr std::string_view kAuthorisedPersonMessage =

@@ -13,7 +13,7 @@
 #include "data/context.h"
 #include "data/date.h"
 #include "frame/run_reporter.h"
-#include "submission/sending_run.h"
+#include "submission/finish_submission.h"
 
 namespace obrazac::submission {
 

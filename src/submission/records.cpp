@@ -152,6 +152,9 @@ std::string formHeaderRecord(const Record& a, const FormPeriod& p, RowOrigin ori
       .amount("RS3IST2", a.decimal(a.index("IZNOS10")), sign)
       .amount("RS3INET", a.decimal(a.index("IZNOS11")), sign)
       .number("RS3IGMM", static_cast<std::int64_t>(p.paymentYear) * 100 + p.paymentMonth);
+  // Taken-over data name their period as page A holds it.
+  if (origin == RowOrigin::TakenOver)
+    r.text("RS3MMGG", std::string(field(a, "OBRMJE")) + std::string(field(a, "OBRGOD")));
   return r.line();
 }
 

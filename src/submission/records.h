@@ -17,8 +17,9 @@
 namespace obrazac::submission {
 
 // Where the rows of a file come from. The origin decides the sign written for zero and positive
-// amounts ("0" from the monthly data, "+" from taken-over payment data) and how strictly the
-// obligor's numbers are tested before they are written.
+// amounts ("0" from the monthly data, "+" from taken-over payment data), how strictly the
+// obligor's numbers are tested before they are written and whether the period of the form comes
+// from the sending window or from page A.
 enum class RowOrigin { MonthlyData, TakenOver };
 
 // How the MB and JMBG fields of the sender (types 0 and 9) are filled from the parameters.

@@ -8,26 +8,12 @@
 // looks finished, page A keeps the placeholder control number and the list gets no row.
 #pragma once
 
-#include <filesystem>
-#include <optional>
-#include <string>
-
 #include "data/context.h"
 #include "form/sending_header.h"
 #include "frame/run_reporter.h"
+#include "submission/finish_submission.h"
 
 namespace obrazac::submission {
-
-// The window's result flag: 0 while a run goes, 1 after a failure, 2 after success.
-enum class RunResult : short { Started = 0, Failed = 1, Succeeded = 2 };
-
-struct SendingOutcome {
-  RunResult result = RunResult::Started;
-  std::optional<form::HeaderMessage> failedCheck;  // a header check that refused the run
-  std::filesystem::path outputFile;                // the obligor's file, F<nnn><y><kkk>.TXT
-  std::filesystem::path collectiveFile;            // VELOR.RM0 in the output folder
-  std::string controlNumber;                       // 40 digits of the produced file
-};
 
 // Runs the whole processing of the header's obligor. The run works in the context's working
 // folder; after a successful collective run with job "Novi file" the header's job becomes

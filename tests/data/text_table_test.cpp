@@ -148,6 +148,7 @@ TEST_F(TextTableTest, AppendingEndsTheFileWithTheNewLineOnly) {
       {"lines with line ends", "a\r\n", "a\r\nnew\r\n"},
       {"Ctrl-Z at the end is overwritten", "a\r\n\x1A", "a\r\nnew\r\n"},
       {"Ctrl-Z alone is overwritten", "\x1A", "new\r\n"},
+      {"every Ctrl-Z that ends the file goes", "a\r\n\x1A\x1A", "a\r\nnew\r\n"},
       {"a last line without line end keeps its own line", "a\r\nb", "a\r\nb\r\nnew\r\n"},
   };
   for (const auto& c : cases) {

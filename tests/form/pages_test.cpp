@@ -128,6 +128,28 @@ TEST_F(Pages, PageAFromTheObligorAndTheLastFormNumberGrows) {
   EXPECT_EQ(pos.record().integer(pos.record().index("IDENTIFIKATOR")), 7);
 }
 
+// An obligor without an MB but with a unit: a form of monthly data keeps the unit, a form of
+// taken-over data names neither.
+TEST_F(Pages, TakenOverDataTakeTheUnitOnlyWithAnMB) {
+  addObligor(2, "02", "00000000", "1403975331017", "PRIMJER obrt");
+  Table& pos = opened("POS");
+  pos.record().clear();
+  set(pos.record(), "REDBROJ", 2);
+  ASSERT_EQ(pos.get("KEYREDBROJ"), 0);
+  set(pos.record(), "MB02", "0001");
+  ASSERT_EQ(pos.put(), 0);
+  addRow(2, {.jmbg = "1111111111111"});
+  const auto request = formRequestOf(header(2), "1403975331017");
+  ASSERT_EQ(buildPageBRows(ctx, request, reporter).taken, 1);
+  const std::pair<ObligorMB, const char*> cases[] = {{ObligorMB::Numeric, "0001"},
+                                                     {ObligorMB::NumericNotZero, "0000"}};
+  for (const auto& [rule, unit] : cases) {
+    ASSERT_TRUE(buildPageA(ctx, request, reporter, rule).built());
+    const Record a = pageA("002501 01");
+    EXPECT_EQ(fieldOf(a, "MB01") + fieldOf(a, "MB02"), std::string("00000000") + unit);
+  }
+}
+
 TEST_F(Pages, ARunThatTakesNoRowRemovesTheOldRowsAndSaysSo) {
   addRow(1, {.jmbg = "1111111111111"});
   ASSERT_EQ(buildB().taken, 1);

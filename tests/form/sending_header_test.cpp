@@ -92,6 +92,57 @@ TEST(SendingHeaderEntries, PaymentYearAndMonthMessagesDoNotStopExceptAWrongMonth
   EXPECT_TRUE(month.stopped);
 }
 
+TEST(TakeoverHeaderEntries, OwnTextsAndFewerChecks) {
+  struct Case {
+    HeaderField entry;
+    std::string value;
+    std::vector<std::string> messages;
+    bool stops;
+  };
+  const Case cases[] = {
+      {HeaderField::Year,
+       "205",
+       {"Greška. Godina mora biti 4-znamenkasta", "Greška. Godina mor abiti veća od 2004"},
+       true},
+      {HeaderField::Month, "x", {"Mjesec mora biti numerik"}, true},
+      {HeaderField::Month, "123", {"Pogrešna oznaka mjeseca"}, true},
+      {HeaderField::Month, "3", {}, false},  // payment type 05 has no month rule here
+      {HeaderField::PaymentYear, "2004", {}, false},
+      {HeaderField::PaymentYear, "204", {"Greška. Godina mora biti 4-znamenkasta"}, false},
+      {HeaderField::PaymentMonth, "13", {"Greška. Pogrešna oznaka mjeseca"}, true},
+  };
+  for (const auto& c : cases) {
+    SendingHeader h;
+    h.year = h.paymentYear = "2025";
+    h.month = h.paymentMonth = "01";
+    h.paymentType = "05";
+    if (c.entry == HeaderField::Year) h.year = c.value;
+    if (c.entry == HeaderField::Month) h.month = c.value;
+    if (c.entry == HeaderField::PaymentYear) h.paymentYear = c.value;
+    if (c.entry == HeaderField::PaymentMonth) h.paymentMonth = c.value;
+    const EntryCheck check = checkEntry(h, c.entry, HeaderWindow::Takeover);
+    EXPECT_EQ(texts(check.messages), c.messages) << c.value;
+    EXPECT_EQ(check.stopped, c.stops) << c.value;
+  }
+}
+
+TEST(TakeoverHeaderEntries, AcceptedYearBecomesThePaymentYearEvenWhenRefused) {
+  SendingHeader h;
+  h.paymentYear = "2025";
+  h.year = "2004";
+  EXPECT_TRUE(acceptEntry(h, HeaderField::Year, HeaderWindow::Takeover).stopped);
+  EXPECT_EQ(h.paymentYear, "2004");
+
+  SendingHeader s;
+  s.paymentYear = "2025";
+  s.year = "2004";
+  EXPECT_TRUE(acceptEntry(s, HeaderField::Year).stopped);
+  EXPECT_EQ(s.paymentYear, "2025");
+  s.month = "07";
+  EXPECT_TRUE(acceptEntry(s, HeaderField::Month).passed());
+  EXPECT_EQ(s.paymentMonth, "07");
+}
+
 class ProcessingChecks : public ::testing::Test, protected RegisterFixture {
  protected:
   void SetUp() override {
@@ -165,6 +216,50 @@ TEST_F(ProcessingChecks, FirstFailingCheckInOrderWithTheEntryToFocus) {
     SendingHeader h = header();
     c.change(h);
     EXPECT_EQ(failure(h), c.expected) << c.what;
+  }
+}
+
+TEST_F(ProcessingChecks, TakeoverOrderAndTexts) {
+  struct Case {
+    const char* what;
+    void (*change)(SendingHeader&);
+    std::optional<HeaderMessage> expected;
+  };
+  const Case cases[] = {
+      {"valid", [](SendingHeader&) {}, std::nullopt},
+      {"year", [](SendingHeader& h) { h.year = "2004"; },
+       HeaderMessage{"Greška. Godina mora biti veća od 2004", HeaderField::Year}},
+      {"three-digit month", [](SendingHeader& h) { h.month = "123"; },
+       HeaderMessage{"Pogrešna oznaka mjeseca", HeaderField::Month}},
+      {"kind 30 before method",
+       [](SendingHeader& h) {
+         h.obligorKind = "30";
+         h.formNumber = "50";
+         h.method = SendingMethod::None;
+       },
+       HeaderMessage{"Za VOB=30 red. broj unutar indetifikatora mora biti < 50",
+                     HeaderField::FormNumber}},
+      {"kind 31 at 49",
+       [](SendingHeader& h) {
+         h.obligorKind = "31";
+         h.formNumber = "49";
+       },
+       HeaderMessage{"Za VOB=31 red. broj unutar indetifikatora mora biti >=50",
+                     HeaderField::FormNumber}},
+      {"method", [](SendingHeader& h) { h.method = SendingMethod::None; },
+       HeaderMessage{"Obavezno izaberite način slanja podataka", HeaderField::Method}},
+      // The takeover reads its obligor later and takes any payment type the lines may carry.
+      {"missing obligor and short payment type",
+       [](SendingHeader& h) {
+         h.employer = 9;
+         h.paymentType = "1";
+       },
+       std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SendingHeader h = header();
+    c.change(h);
+    EXPECT_EQ(checkProcessing(ctx, h, HeaderWindow::Takeover).failure, c.expected) << c.what;
   }
 }
 

@@ -159,6 +159,15 @@ TEST_F(Records, FieldsOfEachType) {
   EXPECT_EQ(cut(fileClosingRecord(sender, sent, 3), "RS9BROJ"), "000003");
 }
 
+// Taken-over data write "+" for zero and above and the period page A holds, not the window's.
+TEST_F(Records, TakenOverFormHeaderUsesPageAPeriodAndPlusSigns) {
+  set(pageA, "OBRMJE", "10");
+  set(pageA, "OBRGOD", "2025");
+  const std::string h = formHeaderRecord(pageA, {2024, 3, 2025, 12}, RowOrigin::TakenOver);
+  EXPECT_EQ(cut(h, "RS3MMGG") + cut(h, "RS3IGMM"), "102025202512");
+  EXPECT_EQ(cut(h, "RS3IBRT") + cut(h, "RS3IOSN"), "+00000000595000+00000000000000");
+}
+
 TEST_F(Records, ObligorNumbersOfTypesThreeAndSeven) {
   struct Case {
     const char *mb01, *jmbg;

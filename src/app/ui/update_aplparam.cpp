@@ -9,24 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "data/fixed_width.h"
+#include "app/parameter_checks.h"
 #include "frame/ui/file_drop.h"
-#include "register/identifier_checks.h"
 
 namespace obrazac::ui {
-namespace {
-
-bool allDigits(std::string_view s) {
-  return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-std::string_view trimmed(std::string_view s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return clipRight(s.substr(first));
-}
-
-}  // namespace
 
 UpdateAPLPARAM::UpdateAPLPARAM(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
     : UpdateForm(desktop, std::move(thread), "UpdateAPLPARAM", "APL") {
@@ -165,35 +151,21 @@ void UpdateAPLPARAM::redisplay() {
   if (seat_) seat_->setText(fieldText(record(), record().index("NAZSJED")));
 }
 
-int UpdateAPLPARAM::refuse(const char* text, int control) {
-  desktop().prompter.message(QString::fromUtf8(text));
-  select(control);
+int UpdateAPLPARAM::refuse(const CheckFailure& failure) {
+  if (failure.beep) desktop().prompter.beep();
+  desktop().prompter.message(QString::fromUtf8(failure.message));
+  select(failure.field == "APL:JMBG" ? kJMBG : kMB01);
   return level::kNotify;
 }
 
+// The authorised person's identifiers are judged when their fields are left and again, all
+// together, before the standard save.
 int UpdateAPLPARAM::takeAccepted(int control) {
-  const Record& apl = record();
-  switch (control) {
-    case kMB01: {
-      const std::string_view mb = trimmed(apl.text(apl.index("MB01")));
-      if (mb.size() == 8 && mb != "00000000" && (!allDigits(mb) || !ProvjeraMB(mb)))
-        return refuse("Pogrešan  MB ", kMB01);
-      break;
-    }
-    case kJMBG: {
-      const std::string_view jmbg = trimmed(apl.text(apl.index("JMBG")));
-      if (allDigits(jmbg) && jmbg != "0000000000000" && !ProvjeraJMBG(jmbg))
-        return refuse("Pogrešan JMBG", kJMBG);
-      break;
-    }
-    case kSpremi:
-      // The save checks of the authorised person (one identifier of the two, their check
-      // digits and lengths) come from the parameter checks of the core and run here, before
-      // the standard save.
-      break;
-    default:
-      break;
-  }
+  CheckResult failure;
+  if (control == kMB01) failure = checkParameterField(record(), "APL:MB01");
+  if (control == kJMBG) failure = checkParameterField(record(), "APL:JMBG");
+  if (control == kSpremi) failure = checkParameterSave(record());
+  if (failure) return refuse(*failure);
   return UpdateForm::takeAccepted(control);
 }
 

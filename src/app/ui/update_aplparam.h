@@ -5,6 +5,7 @@
 #pragma once
 
 #include "frame/ui/update_form.h"
+#include "register/check_failure.h"
 
 namespace obrazac::ui {
 
@@ -47,8 +48,8 @@ class UpdateAPLPARAM final : public UpdateForm {
   void redisplay() override;
 
  private:
-  // A failed field check: the message box, then the field selected again.
-  int refuse(const char* text, int control);
+  // A failed check: the beep when it asks for one, the message box, then its field selected.
+  int refuse(const CheckFailure& failure);
 
   FileDrop* seat_ = nullptr;
 };

@@ -16,6 +16,9 @@ using testing::enter;
 using testing::settle;
 using testing::waitUntil;
 
+// The personal number of an authorised person, with a right check digit.
+constexpr const char* kValidJmbg = "0101990330027";
+
 class UpdateAplparamTest : public DesktopTest {
  protected:
   UpdateAPLPARAM* openFromMenu() {
@@ -50,9 +53,11 @@ TEST_F(UpdateAplparamTest, FirstUseCreatesRecordOneWithTheDefaultsAndOpensItForC
   EXPECT_EQ(form->seat()->combo()->currentText(), "ZAGREB");
 
   enter(edit(form, UpdateAPLPARAM::kNaziv), QString::fromUtf8("Računovodstvo Šimić"));
+  enter(edit(form, UpdateAPLPARAM::kJMBG), kValidJmbg);
   press(form, UpdateAPLPARAM::kSpremi);
   ASSERT_TRUE(waitUntil([&] { return active<UpdateAPLPARAM>() == nullptr; }));
   EXPECT_EQ(stored("NAZIV"), "Računovodstvo Šimić");
+  EXPECT_EQ(stored("JMBG"), kValidJmbg);
 
   // With the record present the item opens it as it is: the defaults are not written again.
   form = openFromMenu();
@@ -88,6 +93,39 @@ TEST_F(UpdateAplparamTest, LeavingAnIdentifierWithAWrongCheckDigitKeepsTheUserTh
   }
 }
 
+TEST_F(UpdateAplparamTest, SpremiRefusesAnAuthorisedPersonWithoutOneValidIdentifier) {
+  struct Case {
+    const char* mb;
+    const char* jmbg;
+    const char* message;
+    int focus;
+    int beeps;
+  } cases[] = {
+      {"", "", "Upišite MB il JMBG", UpdateAPLPARAM::kMB01, 0},
+      {"00000000", "0000000000000", "Upišite MB il JMBG", UpdateAPLPARAM::kMB01, 0},
+      {"34567895", kValidJmbg, "Greška. Nije dozvoljeno upisati MB i JMBG", UpdateAPLPARAM::kMB01,
+       0},
+      {"", "11111111111", "JMBG je netočan - nema 13 znamenaka.", UpdateAPLPARAM::kJMBG, 0},
+      {"", "111111111111X", "JMBG nije točan. ISPRAVITE Podatak", UpdateAPLPARAM::kJMBG, 1},
+  };
+  for (const Case& c : cases) {
+    UpdateAPLPARAM* form = openFromMenu();
+    enter(edit(form, UpdateAPLPARAM::kMB01), c.mb);
+    enter(edit(form, UpdateAPLPARAM::kJMBG), c.jmbg);
+    settle();
+    prompter_.shown.clear();
+    prompter_.beeps = 0;
+    press(form, UpdateAPLPARAM::kSpremi);
+    ASSERT_EQ(prompter_.texts(), QStringList{QString::fromUtf8(c.message)}) << c.mb << c.jmbg;
+    EXPECT_EQ(prompter_.beeps, c.beeps) << c.jmbg;
+    EXPECT_EQ(form->focusedControl(), c.focus) << c.mb << c.jmbg;
+    EXPECT_EQ(active<UpdateAPLPARAM>(), form);
+    EXPECT_EQ(stored("JMBG"), "");  // the defaults of a new installation stay unsaved
+    press(form, UpdateAPLPARAM::kPrekini);
+    ASSERT_TRUE(waitUntil([&] { return active<UpdateAPLPARAM>() == nullptr; }));
+  }
+}
+
 TEST_F(UpdateAplparamTest, PrekiniAfterChangesClosesWithoutAQuestionAndWithoutSaving) {
   UpdateAPLPARAM* form = openFromMenu();
   enter(edit(form, UpdateAPLPARAM::kKonOso), "Netko drugi");
@@ -115,6 +153,7 @@ TEST_F(UpdateAplparamTest, ChoosingAMunicipalitySetsTheSeatAndItsCode) {
   EXPECT_EQ(seat->itemText(0), QString::fromUtf8("ČAKOVEC"));
   emit seat->activated(0);
   EXPECT_EQ(edit(form, UpdateAPLPARAM::kSifSjed)->text(), "0520");
+  enter(edit(form, UpdateAPLPARAM::kJMBG), kValidJmbg);
   press(form, UpdateAPLPARAM::kSpremi);
   ASSERT_TRUE(waitUntil([&] { return active<UpdateAPLPARAM>() == nullptr; }));
   EXPECT_EQ(stored("NAZSJED"), "ČAKOVEC");

@@ -1,0 +1,77 @@
+// obrazac-cli takeover: the processing run of the takeover window, from an employer's payroll
+// file of payment lines to the submission file with its control number. The header entries are
+// those of send; after the reading the summary and the findings list are printed.
+#include <cstdio>
+#include <fstream>
+#include <ostream>
+
+#include "cli/cli_reporter.h"
+#include "cli/header_options.h"
+#include "data/codepage.h"
+#include "data/fixed_width.h"
+#include "submission/control_number.h"
+#include "submission/takeover_run.h"
+
+namespace obrazac::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The findings list TBGRESKE.DAT in the order it was written: number, JMBG and text.
+void printFindings(const fs::path& workDir, std::ostream& out) {
+  Context ctx(workDir);
+  Table& t = ctx.table("GRE");
+  if (t.open(AccessMode::ReadOnly) != 0 || t.set("KEYREDBROJ") != 0) return;
+  const Record& r = t.record();
+  while (t.next() == 0) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%4d", static_cast<int>(r.integer(r.index("RB"))));
+    out << number << " " << utf8FromCp1250(r.text(r.index("JMBG"))) << " "
+        << utf8FromCp1250(clipRight(r.text(r.index("OPIS")))) << "\n";
+  }
+}
+
+void printSummary(const submission::TakeoverSummary& s, std::ostream& out) {
+  out << "Ukupno obrađeno redaka: " << s.read << "\n"
+      << "Retci koji zadovoljavaju kontrolama: " << s.taken << "\n"
+      << "Podaci sa upozorenjima: " << s.withMessage << "\n";
+  if (!s.note.empty()) out << s.note << "\n";
+}
+
+}  // namespace
+
+int runTakeover(const Invocation& inv) {
+  const std::string& file = requireArg(inv, 0, "ulazna datoteka");
+  const fs::path input = fs::absolute(file);
+  std::error_code ec;
+  if (!fs::is_regular_file(input, ec) || !std::ifstream(input, std::ios::binary))
+    throw UsageError("ulazna datoteka '" + file + "' se ne može čitati");
+
+  Context ctx(inv.workDir);
+  submission::TakeoverHeader header;
+  auto entries = headerFromOptions(ctx, inv.args.subspan(1), form::HeaderWindow::Takeover);
+  if (entries.employerError != 0) {
+    inv.err << "Greška " << entries.employerError << "\n";
+    return 1;
+  }
+  for (const auto& m : entries.messages) inv.err << m.text << "\n";
+  if (!entries.messages.empty()) return 1;
+  header.form = entries.header;
+  header.inputFile = input.string();
+
+  CliReporter reporter(inv.out, inv.err);
+  const SystemClock clock;
+  const auto outcome = submission::runTakeover(ctx, header, clock, reporter);
+  if (outcome.summary.shown) {
+    printSummary(outcome.summary, inv.out);
+    ctx.closeAll();
+    printFindings(inv.workDir, inv.out);
+  }
+  const auto& sent = outcome.sending;
+  if (sent.result != submission::RunResult::Succeeded) return 1;
+  inv.out << "Datoteka: " << sent.outputFile.string() << "\n"
+          << "Kontrolni broj: " << submission::groupedControlNumber(sent.controlNumber) << "\n";
+  return 0;
+}
+
+}  // namespace obrazac::cli
