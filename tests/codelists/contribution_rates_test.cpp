@@ -21,6 +21,7 @@ TEST(Contributions, RateTimesBaseRoundedHalfAwayFromZero) {
       {"1.00", "100.49", "1.00"},                    // 1.0049
       {"20.00", "999999999999.99", "200000000000"},  // no cap on the size of a contribution
       {"0", "5000", "0"},
+      {"1.00", "100.505", "1.01"},  // a base finer than the cent: 1.00505
   };
   for (const auto& c : cases)
     EXPECT_EQ(contributionOn(dec(c.rate), dec(c.base)), dec(c.contribution))
