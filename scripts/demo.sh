@@ -36,6 +36,14 @@ send 3 "${forms[2]}" --collective add >/dev/null
 "$cli" --dir "$dir" collect --date $sent
 
 echo
+echo "== Platna lista iz drugog programa: ulaz/PLACE.TXT"
+period=(--employer 1 --type 01 --year $year --month $month --from 1 --to 30)
+"$cli" --dir "$dir" check-input "$dir/ulaz/PLACE.TXT" "${period[@]}"
+echo "-- preuzimanje u obrazac 2"
+"$cli" --dir "$dir" takeover "$dir/ulaz/PLACE.TXT" "${period[@]}" --form 2 --paid $paid \
+  --date $sent | grep -E '^(Pročitano|Datoteka|Kontrolni broj)'
+
+echo
 echo "== Datoteke u $dir/izlaz"
 for f in "$dir"/izlaz/*; do
   printf '%-14s %5s redaka  %s\n' "$(basename "$f")" "$(grep -c $'\r$' "$f")" \

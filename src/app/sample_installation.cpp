@@ -1,5 +1,7 @@
 #include "app/sample_installation.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
@@ -10,6 +12,7 @@
 #include "data/codepage.h"
 #include "data/decimal.h"
 #include "data/dictionary.h"
+#include "data/fixed_width.h"
 #include "register/identifier_checks.h"
 
 namespace obrazac {
@@ -331,16 +334,28 @@ struct MonthlyRow {
 // Contributions of a row from the rates of its combination: pillar I 15 % (20 % for a
 // non-member) plus 4.86 % on top for increased duration, pillar II 5 % for members; the net
 // amount is the gross less both contributions and a flat 15 % of the rest for tax.
-void addMonthlyRow(Rows& rad, const Obligor& o, const MonthlyRow& m) {
+struct RowAmounts {
+  Decimal rate1, rate1Extra, rate2;
+  std::array<Decimal, 5> items;  // IV.7 to IV.11
+};
+
+RowAmounts amountsOf(const MonthlyRow& m) {
+  RowAmounts a;
   const Decimal gross = money(m.gross);
   const bool member = m.member[0] == 'D';
-  const Decimal rate1 = money(member ? "15.00" : "20.00");
-  const Decimal rate1Extra = money(m.increased[0] == ' ' ? "0" : "4.86");
-  const Decimal rate2 = money(member ? "5.00" : "0");
+  a.rate1 = money(member ? "15.00" : "20.00");
+  a.rate1Extra = money(m.increased[0] == ' ' ? "0" : "4.86");
+  a.rate2 = money(member ? "5.00" : "0");
   const Decimal hundred(100);
-  const Decimal pillar1 = (gross * (rate1 + rate1Extra) / hundred).roundTo(2);
-  const Decimal pillar2 = (gross * rate2 / hundred).roundTo(2);
+  const Decimal pillar1 = (gross * (a.rate1 + a.rate1Extra) / hundred).roundTo(2);
+  const Decimal pillar2 = (gross * a.rate2 / hundred).roundTo(2);
   const Decimal net = ((gross - pillar1 - pillar2) * money("0.85")).roundTo(2);
+  a.items = {gross, gross, pillar1, pillar2, net};
+  return a;
+}
+
+void addMonthlyRow(Rows& rad, const Obligor& o, const MonthlyRow& m) {
+  const RowAmounts a = amountsOf(m);
   rad.row()
       .number("REDBROJ", o.number)
       .text("JMBG", m.jmbg)
@@ -355,16 +370,62 @@ void addMonthlyRow(Rows& rad, const Obligor& o, const MonthlyRow& m) {
       .number("MJEOBRA", m.month)
       .number("ODDANA", m.firstDay)
       .number("DODANA", m.lastDay)
-      .amount("IZNOS7", gross)
-      .amount("IZNOS8", gross)
-      .amount("IZNOS9", pillar1)
-      .amount("IZNOS10", pillar2)
-      .amount("IZNOS11", net)
-      .amount("PRVISTUP1", rate1)
-      .amount("PRVISTUP2", rate1Extra)
-      .amount("DRUGISTUP1", rate2)
+      .amount("IZNOS7", a.items[0])
+      .amount("IZNOS8", a.items[1])
+      .amount("IZNOS9", a.items[2])
+      .amount("IZNOS10", a.items[3])
+      .amount("IZNOS11", a.items[4])
+      .amount("PRVISTUP1", a.rate1)
+      .amount("PRVISTUP2", a.rate1Extra)
+      .amount("DRUGISTUP1", a.rate2)
       .amount("DRUGISTUP2", Decimal())
       .add();
+}
+
+// The same row as a line of 194 characters of a payroll program's payment file: fields side
+// by side, amounts as a sign and 14 digits of hundredths.
+std::string paymentLine(const Obligor& o, const MonthlyRow& m, int sequence) {
+  std::string line;
+  auto put = [&line](std::string_view value, std::size_t width) {
+    line += padRight(value.substr(0, std::min(value.size(), width)), width);
+  };
+  put(digits(sequence, 5), 5);
+  put(o.mb01 + o.mb02, 12);
+  put(o.jmbg, 13);
+  put(o.kind, 2);
+  put("01", 2);
+  put(digits(o.lastForm + 1, 4), 4);
+  put(digits(kSampleYear, 4), 4);
+  put(digits(m.month, 2), 2);
+  put(digits(m.firstDay, 2), 2);
+  put(digits(m.lastDay, 2), 2);
+  put(m.jmbg, 13);
+  put(cp1250(m.name), 50);
+  put(m.municipality, 4);
+  put(m.member, 1);
+  put(m.base, 2);
+  put(m.increased, 1);
+  for (const Decimal& amount : amountsOf(m).items) {
+    const auto units = amount.toUnits(2);
+    line += units < 0 ? '-' : '+';
+    line += digits(units < 0 ? -units : units, 14);
+  }
+  return line;
+}
+
+// The sample month of the first obligor as the payment file its payroll program would deliver.
+void writePaymentFile(const fs::path& file, const Obligor& o, const std::vector<MonthlyRow>& rows,
+                      std::string& error) {
+  std::string text;
+  int sequence = 0;
+  for (const auto& r : rows)
+    if (r.obligor == o.number && r.month == kSampleMonth)
+      text += paymentLine(o, r, ++sequence) + "\r\n";
+  std::FILE* f = std::fopen(file.c_str(), "wb");
+  const bool written = f && std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  if ((f && std::fclose(f) != 0) || !written) {
+    if (error.empty()) error = file.string() + ": datoteka nije zapisana";
+  }
 }
 
 void addObligors(Context& ctx, SampleSummary& summary) {
@@ -427,6 +488,7 @@ void addObligors(Context& ctx, SampleSummary& summary) {
     if (r.jmbg != previous) ++summary.employees;
     previous = r.jmbg;
   }
+  writePaymentFile(ctx.workDir() / "ulaz" / kSamplePaymentFile, obligors[0], rows, error);
   summary.obligors = static_cast<int>(obligors.size());
   summary.monthlyRows = static_cast<int>(rows.size());
 }

@@ -2,7 +2,8 @@
 // invented but plausible entries, a control table with its tree, contribution rates, the
 // official list of municipalities, the parameter record with its folders inside the working
 // folder, and three obligors (a legal person, a natural person and an obligor of kind "31")
-// with employees and their monthly rows for one month. Every name in it says it is a sample.
+// with employees and their monthly rows for one month, the first also as a payment file. Every name
+// in it says it is a sample.
 #pragma once
 
 #include <filesystem>
@@ -17,6 +18,10 @@ inline constexpr int kSampleYear = 2025;
 inline constexpr int kSampleMonth = 11;
 inline constexpr int kSamplePaymentYear = 2025;
 inline constexpr int kSamplePaymentMonth = 12;
+
+// The payment file of the first obligor's sample month in the input folder, as a payroll
+// program delivers it for the input check and the takeover.
+inline constexpr const char* kSamplePaymentFile = "PLACE.TXT";
 
 // Creates every table file of a fresh installation, empty. Returns an error text (UTF-8) naming
 // the file that could not be created, empty on success.

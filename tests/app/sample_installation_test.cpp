@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "check/input_check_run.h"
 #include "codelists/municipality_list.h"
 #include "register/identifier_checks.h"
 #include "submission/output_files.h"
@@ -124,6 +125,25 @@ TEST_F(SampleInstallation, ObligorsAndTheAuthorisedPersonCarryValidNumbers) {
     EXPECT_EQ(std::filesystem::canonical(out).parent_path(),
               std::filesystem::canonical(dir.path()));
   });
+}
+
+// The payroll file of the first obligor is the month's rows of that obligor, every line good
+// for the input check.
+TEST_F(SampleInstallation, PaymentFileOfTheFirstObligorPassesTheInputCheck) {
+  const check::InputSelection selection{1,
+                                        "01",
+                                        std::to_string(kSampleYear),
+                                        std::to_string(kSampleMonth),
+                                        1,
+                                        30,
+                                        dir.path() / "ulaz" / kSamplePaymentFile};
+  RecordingReporter reporter;
+  const auto out =
+      check::runInputCheck(ctx, FixedClock(Date::fromParts(12, 15, 2025)), selection, reporter);
+  ASSERT_TRUE(out.completed) << out.failure;
+  EXPECT_EQ(out.summary.linesRead, 4);
+  EXPECT_EQ(out.summary.linesAccepted, 4);
+  EXPECT_EQ(out.findings, 0);
 }
 
 }  // namespace
