@@ -29,13 +29,12 @@
 #include "check/formal_control.h"
 #include "data/codepage.h"
 #include "data/context.h"
-#include "submission/records.h"
+#include "support/sample_submission.h"
 
 namespace obrazac {
 namespace {
 
 namespace fs = std::filesystem;
-using submission::RecordLine;
 
 struct Options {
   std::int64_t forms = 4000;
@@ -47,42 +46,16 @@ struct Options {
 class SubmissionFile {
  public:
   explicit SubmissionFile(const Options& o) : o_(o) {
-    const Decimal gross = *Decimal::parse("1850.00"), first = *Decimal::parse("277.50"),
-                  second = *Decimal::parse("92.50"), net = *Decimal::parse("1480.00");
-    for (std::int64_t i = 0; i < o.rows; ++i)
-      rows_.push_back(RecordLine('5')
-                          .number("RS5RBRO", i + 1)
-                          .text("RS5MBGO", sampleJmbg(1 + i % 28, 1 + i / 28 % 12,
-                                                      1960 + static_cast<int>(i / 336), 33,
-                                                      static_cast<int>(i % 97)))
-                          .text("RS5IMPR", cp1250("PRIMJERIĆ OSOBA ") + std::to_string(i))
-                          .text("RS5GROP", "1333")
-                          .text("RS5OSOB", "01 ")
-                          .text("RS5RAZD", "0130")
-                          .amount("RS5IBRT", gross, '0')
-                          .amount("RS5IOSN", gross, '0')
-                          .amount("RS5IST1", first, '0')
-                          .amount("RS5IST2", second, '0')
-                          .amount("RS5INET", net, '0')
-                          .line());
-    const Decimal n(o.rows);
-    totals_ = {gross * n, gross * n, first * n, second * n, net * n};
-    const Date sent = Date::fromParts(12, 15, 2025);
-    sender_ = RecordLine('0')
-                  .text("RS0MBOO", sampleMB(3456789) + "0000")
-                  .text("RS0MBGO", "0000000000000")
-                  .text("RS0NAOB", "PRIMJER servis")
-                  .text("RS0ADOB", "Primjerna 1")
-                  .text("RS0OSOB", "Ana")
-                  .date("RS0DTMN", sent)
-                  .text("RS0OFOR", "RM500")
-                  .line();
-    closing_ = RecordLine('9')
-                   .text("RS9MBOO", sampleMB(3456789) + "0000")
-                   .text("RS9MBGO", "0000000000000")
-                   .date("RS9DTMN", sent)
-                   .number("RS9BROJ", o.forms % 1'000'000)
-                   .line();
+    for (std::int64_t i = 0; i < o.rows; ++i) {
+      const testing::SampleRow row{
+          sampleJmbg(1 + i % 28, 1 + i / 28 % 12, 1960 + static_cast<int>(i / 336), 33,
+                     static_cast<int>(i % 97)),
+          "PRIMJERIĆ OSOBA " + std::to_string(i), "1850.00"};
+      rows_.push_back(testing::rowLine(i + 1, row));
+      totals_ += testing::RowAmounts::ofGross(*Decimal::parse(row.gross));
+    }
+    sender_ = testing::senderLine();
+    closing_ = testing::fileClosingLine(o.forms % 1'000'000);
   }
 
   std::int64_t lines() const { return o_.forms * (o_.rows + 2) + 2; }
@@ -104,39 +77,15 @@ class SubmissionFile {
     return text;
   }
   const std::string& formHeader(std::int64_t form) {
-    scratch_ = RecordLine('3')
-                   .text("RS3MBOO", sampleMB(1234567) + "0000")
-                   .text("RS3MBGO", "0000000000000")
-                   .text("RS3RBSU", identifier(form))
-                   .text("RS3NAOB", "PRIMJER d.o.o.")
-                   .text("RS3ADOB", "Ilica 1")
-                   .text("RS3VROB", "01")
-                   .text("RS3MMGG", "112025")
-                   .text("RS3VROI", "01")
-                   .number("RS3BROS", o_.rows)
-                   .amount("RS3IBRT", totals_[0], '0')
-                   .amount("RS3IOSN", totals_[1], '0')
-                   .amount("RS3IST1", totals_[2], '0')
-                   .amount("RS3IST2", totals_[3], '0')
-                   .amount("RS3INET", totals_[4], '0')
-                   .text("RS3IGMM", "202512")
-                   .line();
-    return scratch_;
+    return scratch_ = testing::formHeaderLine(identifier(form), o_.rows, totals_);
   }
   const std::string& formClosing(std::int64_t form) {
-    scratch_ = RecordLine('7')
-                   .text("RS7MBOO", sampleMB(1234567) + "0000")
-                   .text("RS7MBGO", "0000000000000")
-                   .text("RS7RBSU", identifier(form))
-                   .number("RS7BRSL", o_.rows)
-                   .date("RS7DTRS", Date::fromParts(12, 15, 2025))
-                   .line();
-    return scratch_;
+    return scratch_ = testing::formClosingLine(identifier(form), o_.rows);
   }
 
   Options o_;
   std::vector<std::string> rows_;
-  std::array<Decimal, 5> totals_;
+  testing::RowAmounts totals_;
   std::string sender_, closing_, scratch_;
 };
 
