@@ -29,6 +29,7 @@
 #include "check/formal_control.h"
 #include "data/codepage.h"
 #include "data/context.h"
+#include "step_timing.h"
 #include "support/sample_submission.h"
 
 namespace obrazac {
@@ -139,34 +140,9 @@ void rawInsert(SubmissionFile& source, const fs::path& file) {
   sqlite3_close(db);
 }
 
-struct Timing {
-  double wall = 0;
-  double cpu = 0;
-};
-
-double processorSeconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-// Each step starts with nothing left for the disk to write from the step before, so neither
-// pays for the other's writes.
-Timing measure(const std::function<void()>& step) {
-  ::sync();
-  const auto wallStart = std::chrono::steady_clock::now();
-  const double cpuStart = processorSeconds();
-  step();
-  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count(),
-          processorSeconds() - cpuStart};
-}
-
-bool countOption(std::string_view arg, std::string_view name, std::int64_t& value) {
-  if (arg.substr(0, name.size()) != name) return false;
-  arg.remove_prefix(name.size());
-  const auto* end = arg.data() + arg.size();
-  return std::from_chars(arg.data(), end, value).ptr == end && value >= 1;
-}
+using bench::countOption;
+using bench::measure;
+using bench::Timing;
 
 int run(const Options& o) {
   std::string pattern = fs::temp_directory_path() / "obrazac-formal-bench-XXXXXX";

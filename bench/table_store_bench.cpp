@@ -31,6 +31,7 @@
 #include "data/codepage.h"
 #include "data/context.h"
 #include "data/fixed_width.h"
+#include "step_timing.h"
 
 namespace obrazac {
 namespace {
@@ -241,27 +242,9 @@ WalkTally rawWalk(const std::filesystem::path& file) {
 // ---------------------------------------------------------------------------------------------
 // Running and reporting.
 
-// Wall-clock and processor time of one measured step. Processor time (this process's user and
-// system time) hardly moves when other programs share the machine; wall time includes the waits
-// for the disk.
-struct Timing {
-  double wall = 0;
-  double cpu = 0;
-};
-
-double processorSeconds() {
-  timespec ts{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-Timing measure(const std::function<void()>& step) {
-  const auto wallStart = std::chrono::steady_clock::now();
-  const double cpuStart = processorSeconds();
-  step();
-  return {std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count(),
-          processorSeconds() - cpuStart};
-}
+using bench::countOption;
+using bench::measure;
+using bench::Timing;
 
 Timing best(const Timing& a, const Timing& b) {
   return {std::min(a.wall, b.wall), std::min(a.cpu, b.cpu)};
@@ -343,12 +326,6 @@ struct Options {
 };
 
 // "--name=N" with N >= 1 into `value`; false when the argument is not that option.
-bool countOption(std::string_view arg, std::string_view name, std::int64_t& value) {
-  if (arg.substr(0, name.size()) != name) return false;
-  arg.remove_prefix(name.size());
-  const auto* end = arg.data() + arg.size();
-  return std::from_chars(arg.data(), end, value).ptr == end && value >= 1;
-}
 
 Options optionsFrom(int argc, char** argv) {
   Options o;

@@ -8,6 +8,7 @@
 #include "data/dictionary.h"
 #include "data/keyed_schema.h"
 #include "data/keyed_table.h"
+#include "data/sqlite_statement.h"
 #include "data/store_error.h"
 
 namespace obrazac {
@@ -31,8 +32,8 @@ class CascadeRun {
   }
 
   CascadeOutcome run(std::int64_t rowid, const Record& record, const CascadeHooks& hooks) {
-    int rc = sqlite3_open_v2(tablePath(workDir_, parent_).c_str(), &db_,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    int rc = sql::open(tablePath(workDir_, parent_).string(), &db_,
+                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
     if (rc == SQLITE_OK) {
       sqlite3_busy_timeout(db_, 5000);
       sqlite3_extended_result_codes(db_, 1);

@@ -61,7 +61,7 @@ int KeyedTable::open(AccessMode mode) {
   const int flags = mode == AccessMode::ReadOnly
                         ? SQLITE_OPEN_READONLY
                         : SQLITE_OPEN_READWRITE | (decl_.create ? SQLITE_OPEN_CREATE : 0);
-  int rc = sqlite3_open_v2(file_.c_str(), &db_, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+  int rc = sql::open(file_.string(), &db_, flags | SQLITE_OPEN_NOMUTEX);
   if (rc == SQLITE_OK) {
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
     sqlite3_extended_result_codes(db_, 1);

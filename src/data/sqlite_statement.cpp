@@ -13,6 +13,16 @@ int exec(sqlite3* db, const std::string& text) {
   return sqlite3_exec(db, text.c_str(), nullptr, nullptr, nullptr);
 }
 
+int open(const std::string& file, sqlite3** db, int flags) {
+  static const bool configured = [] {
+    // Refused (and harmless) when something in the process has started SQLite already.
+    sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    return true;
+  }();
+  (void)configured;
+  return sqlite3_open_v2(file.c_str(), db, flags, nullptr);
+}
+
 int storeCodeOf(int rc) {
   switch (rc & 0xFF) {
     case SQLITE_OK:

@@ -67,6 +67,10 @@ class Statement {
 // Runs statements without results; returns the SQLite result code.
 int exec(sqlite3* db, const std::string& text);
 
+// sqlite3_open_v2 after the library's one-time set-up: the store asks SQLite for no memory
+// statistics, which would otherwise take a process-wide lock on every allocation.
+int open(const std::string& file, sqlite3** db, int flags);
+
 // The table store's error code for an SQLite result code (40 for a unique key, 32 when busy...).
 int storeCodeOf(int rc);
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <thread>
 
+#include "data/sqlite_statement.h"
+
 namespace obrazac {
 namespace {
 
@@ -88,12 +90,11 @@ std::string copyDatabase(const fs::path& from, const fs::path& to) {
   // Read-write where the file allows it, so a hot journal is rolled back before the copy; a
   // write-protected folder (an old CD, a locked stick) is read as it is.
   Connection src, dst;
-  int rc =
-      sqlite3_open_v2(from.c_str(), &src.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  int rc = sql::open(from.string(), &src.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
   if (rc != SQLITE_OK) return src.db ? sqlite3_errmsg(src.db) : sqlite3_errstr(rc);
   sqlite3_busy_timeout(src.db, static_cast<int>(kBusyWait.count() * 1000));
-  rc = sqlite3_open_v2(to.c_str(), &dst.db,
-                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+  rc = sql::open(to.string(), &dst.db,
+                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
   if (rc != SQLITE_OK) return dst.db ? sqlite3_errmsg(dst.db) : sqlite3_errstr(rc);
   sqlite3_exec(dst.db, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
 
