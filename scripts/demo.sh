@@ -53,3 +53,7 @@ done
 echo
 echo "== Formalna kontrola VELOR.RM0"
 "$cli" --dir "$dir" check "$dir/izlaz/VELOR.RM0"
+
+echo
+echo "== Formalna kontrola F0015002.TXT (iz preuzetih podataka)"
+"$cli" --dir "$dir" check "$dir/izlaz/F0015002.TXT"
