@@ -100,27 +100,12 @@ fs::path makeRegister(int count) {
   return dir;
 }
 
-// The single sending of November 2025, days 1-30, of obligor 1's form 1.
-form::SendingHeader novemberHeader() {
-  form::SendingHeader h;
-  h.employer = 1;
-  h.obligorKind = "01";
-  h.paymentType = "01";
-  h.year = h.paymentYear = "2025";
-  h.month = "11";
-  h.paymentMonth = "12";
-  h.firstDay = "1";
-  h.lastDay = "30";
-  h.formNumber = "1";
-  h.sendingDate = Date::fromParts(12, 15, 2025);
-  return h;
-}
-
 void BM_SendingOfOneObligor(benchmark::State& state) {
   const fs::path dir = makeRegister(employees);
   Context ctx(dir);
   QuietReporter reporter;
-  const form::SendingHeader header = novemberHeader();
+  form::SendingHeader header = sampleMonthHeader(1);
+  header.obligorKind = "01";
   for (auto _ : state) {
     form::SendingHeader h = header;
     const auto out = submission::runSending(ctx, h, reporter);

@@ -495,6 +495,22 @@ void addObligors(Context& ctx, SampleSummary& summary) {
 
 }  // namespace
 
+form::SendingHeader sampleMonthHeader(int employer) {
+  form::SendingHeader h;
+  h.employer = employer;
+  h.paymentType = "01";
+  h.year = std::to_string(kSampleYear);
+  h.month = std::to_string(kSampleMonth);
+  h.paymentYear = std::to_string(kSamplePaymentYear);
+  h.paymentMonth = std::to_string(kSamplePaymentMonth);
+  h.firstDay = "1";
+  h.lastDay = "30";
+  h.formNumber = "1";
+  h.sendingDate = Date::fromParts(12, 15, 2025);
+  h.method = form::SendingMethod::Single;
+  return h;
+}
+
 std::string createInstallationTables(Context& ctx) {
   for (const auto& decl : allTables()) {
     if (decl.kind != TableKind::Keyed || !decl.create) continue;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "data/context.h"
+#include "form/sending_header.h"
 
 namespace obrazac {
 
@@ -22,6 +23,11 @@ inline constexpr int kSamplePaymentMonth = 12;
 // The payment file of the first obligor's sample month in the input folder, as a payroll
 // program delivers it for the input check and the takeover.
 inline constexpr const char* kSamplePaymentFile = "PLACE.TXT";
+
+// The header of a single sending of the sample month: days 1 to 30, payment type "01", paid in
+// the sample payment month, sent on 15.12.2025, form 1 of the obligor. The obligor's kind is
+// left for the choice of the obligor to fill in.
+form::SendingHeader sampleMonthHeader(int employer);
 
 // Creates every table file of a fresh installation, empty. Returns an error text (UTF-8) naming
 // the file that could not be created, empty on success.

@@ -206,15 +206,7 @@ TEST(CollectiveSending, ThreeObligorsInOneFileWithOneControlNumber) {
   const auto sample = buildSampleInstallation(f.ctx, findMunicipalityList());
   ASSERT_TRUE(sample.ok()) << sample.error;
   RecordingReporter reporter;
-  form::SendingHeader h;
-  h.paymentType = "01";
-  h.year = std::to_string(kSampleYear);
-  h.month = std::to_string(kSampleMonth);
-  h.paymentYear = std::to_string(kSamplePaymentYear);
-  h.paymentMonth = std::to_string(kSamplePaymentMonth);
-  h.firstDay = "1";
-  h.lastDay = "30";
-  h.sendingDate = Date::fromParts(12, 15, 2025);
+  form::SendingHeader h = sampleMonthHeader(0);
   h.method = form::SendingMethod::Collective;
   h.job = form::CollectiveJob::NewFile;
   std::vector<std::string> links;

@@ -16,8 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::amountField;
 using testing::fieldOf;
-using testing::TestLine;
 using testing::readFile;
+using testing::TestLine;
 
 const FixedClock kClock(Date::fromParts(12, 15, 2025));
 
@@ -58,18 +58,9 @@ class TakeoverRun : public ::testing::Test, protected testing::SampleFolder {
   // The header of November 2025, days 1-30, payment type "01", form 1 of obligor 1.
   TakeoverHeader header(int obligor = 1) {
     TakeoverHeader t;
-    form::SendingHeader& h = t.form;
-    h.employer = obligor;
-    EXPECT_EQ(form::chooseEmployer(ctx, h), 0);
-    h.paymentType = "01";
-    h.year = h.paymentYear = "2025";
-    h.month = "11";
-    h.paymentMonth = "12";
-    h.firstDay = "1";
-    h.lastDay = "30";
-    h.formNumber = "1";
-    h.sendingDate = Date::fromParts(12, 15, 2025);
-    h.method = form::SendingMethod::Single;
+    t.form = sampleMonthHeader(obligor);
+    EXPECT_EQ(form::chooseEmployer(ctx, t.form), 0);
+    t.form.formNumber = "1";  // every take forms the same form, whatever the obligor's last one
     t.inputFile = (dir / "ulaz" / "place.txt").string();
     return t;
   }
