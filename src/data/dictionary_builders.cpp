@@ -13,6 +13,7 @@ KeyDecl key(std::string name, std::initializer_list<std::string> components, uns
   k.primary = (flags & kPrimary) == kPrimary;
   k.nocase = (flags & kNoCase) != 0;
   k.autoNumber = (flags & kAutoNumber) != 0;
+  k.rowNumber = (flags & kRowNumber) != 0;
   k.description = cp1250(description);
   return k;
 }

@@ -35,6 +35,7 @@ enum KeyFlags : unsigned {
   kPrimary = 2 | kUnique,
   kNoCase = 4,
   kAutoNumber = 8,
+  kRowNumber = 16,  // see KeyDecl::rowNumber; only on a unique key of one whole-number field
 };
 
 // description is UTF-8 here and held as Windows-1250 in the declaration.

@@ -134,7 +134,8 @@ void addRegisterTables(std::vector<TableDecl>& t) {
   t.push_back(keyed("TBIZLAZ.DAT", "ULZ",
                     {longInt("REDBROJ"), str("TIPSLOGA", 1), str("GRESKA", 1), str("REDAK1", 50),
                      str("REDAK2", 50), str("REDAK3", 50), str("REEDAK4", 50), str("REDAK5", 50)},
-                    {key("KEYVRSTA", {"REDBROJ"}, kPrimary | kAutoNumber)}, {.oem = false}));
+                    {key("KEYVRSTA", {"REDBROJ"}, kPrimary | kAutoNumber | kRowNumber)},
+                    {.oem = false}));
 
   // Findings per line of the formal control.
   t.push_back(keyed("TBIZLAZ1.DAT", "ULZ1",

@@ -86,10 +86,7 @@ void appendComponent(std::string& out, const Record& record, int field, bool fol
         [&table](char c) { return static_cast<char>(table[static_cast<unsigned char>(c)]); });
     return;
   }
-  const auto biased = static_cast<std::uint64_t>(record.integer(field)) ^ 0x8000000000000000ULL;
-  char bytes[8];
-  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>((biased >> (56 - 8 * i)) & 0xFF);
-  out.append(bytes, sizeof bytes);
+  appendNumberKey(out, record.integer(field));
 }
 
 // The first `count` components of the key.
@@ -106,6 +103,13 @@ bool componentIsEmpty(const Record& record, int field) {
 }
 
 }  // namespace
+
+void appendNumberKey(std::string& out, std::int64_t number) {
+  const auto biased = static_cast<std::uint64_t>(number) ^ 0x8000000000000000ULL;
+  char bytes[8];
+  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>((biased >> (56 - 8 * i)) & 0xFF);
+  out.append(bytes, sizeof bytes);
+}
 
 unsigned char collationWeight(unsigned char byte, bool fold) {
   return fold ? tables().folded[byte] : tables().exact[byte];

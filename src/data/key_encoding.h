@@ -3,6 +3,7 @@
 // alphabetical order, case folded on NOCASE keys), numbers as sign-flipped big-endian integers.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ namespace obrazac {
 // byte order, then letters A a B b C c Č č Ć ć D d Đ đ ... Z z Ž ž, then the remaining bytes.
 // With fold, lower-case letters weigh as their capitals.
 unsigned char collationWeight(unsigned char byte, bool fold);
+
+// A number as a key component: eight bytes, big-endian with the sign bit flipped.
+void appendNumberKey(std::string& out, std::int64_t number);
 
 // A key with its component fields resolved to record indices, ready to encode records.
 struct CompiledKey {

@@ -127,8 +127,8 @@ class CascadeRun {
     const std::string table = schema.qualifiedTable(alias);
 
     sql::Statement children(db_, schema.selectSql("NULL", alias) + where);
-    children.bindBlob(1, from);
-    if (to) children.bindBlob(2, *to);
+    schema.bindKey(children, 1, keyIndex, from);
+    if (to) schema.bindKey(children, 2, keyIndex, *to);
     std::vector<std::pair<std::int64_t, Record>> rows;
     int rc;
     while ((rc = children.step()) == SQLITE_ROW) {
@@ -166,8 +166,8 @@ class CascadeRun {
         for (const auto& [rowid, rec] : rows)
           if ((rc = deleteChildren(child, rec)) != SQLITE_OK || outcome_.restricted) return rc;
         sql::Statement del(db_, "DELETE FROM " + table + where);
-        del.bindBlob(1, from);
-        if (to) del.bindBlob(2, *to);
+        schema.bindKey(del, 1, keyIndex, from);
+        if (to) schema.bindKey(del, 2, keyIndex, *to);
         rc = del.step();
         return rc == SQLITE_DONE ? SQLITE_OK : rc;
       }

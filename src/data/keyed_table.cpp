@@ -81,24 +81,69 @@ int KeyedTable::open(AccessMode mode) {
 
 // Creates the table and its key indexes in a new file; checks the columns of an existing one.
 int KeyedTable::ensureSchema() {
-  sql::Statement probe(db_, "SELECT name FROM pragma_table_info(?1)");
+  sql::Statement probe(db_, "SELECT name, pk FROM pragma_table_info(?1)");
   if (probe.prepareResult() != SQLITE_OK) return probe.prepareResult();
-  std::string bare = schema_.table.substr(1, schema_.table.size() - 2);
-  probe.bindText(1, bare);
+  probe.bindText(1, bareTableName());
   std::vector<std::string> columns;
+  bool rowNumberIsRowid = false;
   int rc;
-  while ((rc = probe.step()) == SQLITE_ROW) columns.emplace_back(probe.text(0));
+  while ((rc = probe.step()) == SQLITE_ROW) {
+    columns.emplace_back(probe.text(0));
+    if (schema_.rowNumberField >= 0 &&
+        columns.back() == decl_.fields[static_cast<std::size_t>(schema_.rowNumberField)].name)
+      rowNumberIsRowid = probe.integer(1) == 1;
+  }
   if (rc != SQLITE_DONE) return rc;
   if (!columns.empty()) {
     for (const auto& f : decl_.fields)
       if (std::find(columns.begin(), columns.end(), f.name) == columns.end()) return SQLITE_NOTADB;
+    if (schema_.rowNumberField >= 0 && !rowNumberIsRowid) return adoptRowNumber();
     return SQLITE_OK;
   }
-  if ((rc = sql::exec(db_, "BEGIN IMMEDIATE")) != SQLITE_OK) return rc;
-  rc = sql::exec(db_, schema_.createTableSql());
+  return inTransaction([this] { return createSchema(); });
+}
+
+std::string KeyedTable::bareTableName() const {
+  return schema_.table.substr(1, schema_.table.size() - 2);
+}
+
+int KeyedTable::createSchema() {
+  int rc = sql::exec(db_, schema_.createTableSql());
   for (std::size_t k = 0; rc == SQLITE_OK && k < schema_.keys.size(); ++k)
-    rc = sql::exec(db_, schema_.createIndexSql(k));
-  sql::exec(db_, rc == SQLITE_OK ? "COMMIT" : "ROLLBACK");
+    if (schema_.hasIndex(k)) rc = sql::exec(db_, schema_.createIndexSql(k));
+  return rc;
+}
+
+// A file written before its row-number key became the row identifier: its rows move once into
+// the new layout, in their order, a zero number taking the next free one.
+int KeyedTable::adoptRowNumber() {
+  return inTransaction([this] {
+    const std::string old = sql::quoted(bareTableName() + "_old");
+    const std::string number =
+        sql::quoted(decl_.fields[static_cast<std::size_t>(schema_.rowNumberField)].name);
+    std::string columns = schema_.columnList;
+    for (std::size_t k = 0; k < schema_.keys.size(); ++k)
+      if (schema_.hasIndex(k)) columns += ", " + schema_.keyColumn(k);
+    std::string values = columns;
+    values.replace(values.find(number), number.size(), "NULLIF(" + number + ", 0)");
+    int rc = sql::exec(db_, "ALTER TABLE " + schema_.table + " RENAME TO " + old);
+    for (std::size_t k = 0; rc == SQLITE_OK && k < schema_.keys.size(); ++k)
+      rc = sql::exec(db_, schema_.dropIndexSql(k));
+    if (rc == SQLITE_OK) rc = createSchema();
+    if (rc == SQLITE_OK)
+      rc = sql::exec(db_, "INSERT INTO " + schema_.table + " (" + columns + ") SELECT " + values +
+                              " FROM " + old + " ORDER BY rowid");
+    if (rc == SQLITE_OK) rc = sql::exec(db_, "DROP TABLE " + old);
+    return rc;
+  });
+}
+
+template <class Work>
+int KeyedTable::inTransaction(Work work) {
+  if (const int rc = sql::exec(db_, "BEGIN IMMEDIATE")) return rc;
+  int rc = work();
+  if (rc == SQLITE_OK) rc = sql::exec(db_, "COMMIT");
+  if (rc != SQLITE_OK) sql::exec(db_, "ROLLBACK");
   return rc;
 }
 
@@ -188,7 +233,8 @@ int KeyedTable::setAt(int keyIndex, Position p) {
   s.bind(1, p.row);
   const int rc = s.step();
   const bool inKey = rc == SQLITE_ROW && !s.isNull(0);
-  std::string key = inKey ? std::string(s.blob(0)) : std::string();
+  std::string key;
+  if (inKey) schema_.readKey(s, 0, static_cast<std::size_t>(keyIndex), key);
   s.reset();
   if (rc != SQLITE_ROW && rc != SQLITE_DONE) return sqliteError(rc);
   if (!inKey) return fail(err::kRecordNotFound);
@@ -227,11 +273,11 @@ int KeyedTable::setPhysical() {
   return ok();
 }
 
-void KeyedTable::takeRow(const sql::Statement& s, bool hasKey, Row& row) {
+void KeyedTable::takeRow(const sql::Statement& s, int walkKey, Row& row) {
   row.rowid = s.integer(0);
   row.version = s.integer(1);
-  if (hasKey)
-    row.key.assign(s.blob(2));
+  if (walkKey >= 0)
+    schema_.readKey(s, 2, static_cast<std::size_t>(walkKey), row.key);
   else
     row.key.clear();
   schema_.loadRecord(s, kFirstField, row.record);
@@ -250,15 +296,16 @@ int KeyedTable::fill(bool forward) {
     };
     s = forward ? &cached(physFwd_, walkSql(" WHERE rowid > ?2 ORDER BY rowid LIMIT ?3"))
                 : &cached(physBwd_, walkSql(" WHERE rowid < ?2 ORDER BY rowid DESC LIMIT ?3"));
-    s->bind(2, place_ == Place::AfterLast ? INT64_MAX : placeRow_);
+    s->bind(2, place_ == Place::AfterLast     ? INT64_MAX
+               : place_ == Place::BeforeFirst ? INT64_MIN
+                                              : placeRow_);
   } else {
     auto& ks = keyStatements(walkKey_);
     if (!forward && place_ == Place::AfterLast) {
       s = &ks.backwardAll;
     } else {
       s = forward ? &ks.forward : &ks.backward;
-      s->bindBlob(1, placeKey_);
-      s->bind(2, placeRow_);
+      schema_.bindPlace(*s, 1, 2, static_cast<std::size_t>(walkKey_), placeKey_, placeRow_);
     }
   }
   if (s->prepareResult() != SQLITE_OK) return sqliteError(s->prepareResult());
@@ -267,7 +314,7 @@ int KeyedTable::fill(bool forward) {
   while ((rc = s->step()) == SQLITE_ROW) {
     // Rows of earlier batches are reused so a long walk does not allocate per row.
     if (aheadCount_ == ahead_.size()) ahead_.push_back(Row{0, 0, {}, Record(decl_)});
-    takeRow(*s, !physical, ahead_[aheadCount_++]);
+    takeRow(*s, walkKey_, ahead_[aheadCount_++]);
   }
   s->reset();
   if (rc != SQLITE_DONE) return sqliteError(rc);
@@ -309,15 +356,15 @@ int KeyedTable::get(int keyIndex) {
   const auto encoded = schema_.keys[static_cast<std::size_t>(keyIndex)].encode(record_);
   if (!encoded) return fail(err::kRecordNotFound);
   auto& s = keyStatements(keyIndex).equal;
-  s.bindBlob(1, *encoded);
-  return readOne(s, true);
+  schema_.bindKey(s, 1, static_cast<std::size_t>(keyIndex), *encoded);
+  return readOne(s, keyIndex);
 }
 
 // Steps a statement that finds at most one record and makes it the current one.
-int KeyedTable::readOne(sql::Statement& s, bool hasKey) {
+int KeyedTable::readOne(sql::Statement& s, int walkKey) {
   Row row{0, 0, {}, Record(decl_)};
   const int rc = s.step();
-  if (rc == SQLITE_ROW) takeRow(s, hasKey, row);
+  if (rc == SQLITE_ROW) takeRow(s, walkKey, row);
   s.reset();
   if (rc == SQLITE_DONE) return fail(err::kRecordNotFound);
   if (rc != SQLITE_ROW) return sqliteError(rc);
@@ -330,7 +377,7 @@ bool KeyedTable::keyValueExists(int keyIndex, const Record& probe, Position exce
   const auto encoded = schema_.keys[static_cast<std::size_t>(keyIndex)].encode(probe);
   if (!encoded) return false;
   auto& s = keyStatements(keyIndex).equalOther;
-  s.bindBlob(1, *encoded);
+  schema_.bindKey(s, 1, static_cast<std::size_t>(keyIndex), *encoded);
   s.bind(2, except.row);
   const bool found = s.step() == SQLITE_ROW;
   s.reset();
@@ -341,7 +388,7 @@ int KeyedTable::reget(Position p) {
   if (!db_) return fail(err::kFileNotOpen);
   auto& s = cached(byRow_, [this] { return schema_.selectSql("NULL") + " WHERE rowid = ?1"; });
   s.bind(1, p.row);
-  return readOne(s, false);
+  return readOne(s, -1);
 }
 
 void KeyedTable::wrote() {
@@ -362,11 +409,17 @@ int KeyedTable::add() {
   if (!db_) return fail(err::kFileNotOpen);
   if (const int rc = writeRecord(cached(insert_, [this] { return schema_.insertSql(); })))
     return rc;
-  current_ = Position{sqlite3_last_insert_rowid(db_)};
+  tookRow();
   currentVersion_ = 0;
   watched_ = false;
   wrote();
   return ok();
+}
+
+// The inserted row becomes the current one; a row number left zero shows the number it took.
+void KeyedTable::tookRow() {
+  current_ = Position{sqlite3_last_insert_rowid(db_)};
+  if (schema_.rowNumberField >= 0) record_.setInteger(schema_.rowNumberField, current_.row);
 }
 
 int KeyedTable::startBulk() {
@@ -375,7 +428,8 @@ int KeyedTable::startBulk() {
     txn_ = Txn::Bulk;
   }
   for (std::size_t k = 0; k < schema_.keys.size(); ++k)
-    if (const int rc = sql::exec(db_, schema_.dropIndexSql(k))) return sqliteError(rc);
+    if (schema_.hasIndex(k))
+      if (const int rc = sql::exec(db_, schema_.dropIndexSql(k))) return sqliteError(rc);
   bulk_ = true;
   return ok();
 }
@@ -386,7 +440,7 @@ int KeyedTable::append() {
     if (const int rc = startBulk()) return rc;
   if (const int rc = writeRecord(cached(insert_, [this] { return schema_.insertSql(); })))
     return rc;
-  current_ = Position{sqlite3_last_insert_rowid(db_)};
+  tookRow();
   wrote();
   return ok();
 }
@@ -395,7 +449,7 @@ int KeyedTable::append() {
 int KeyedTable::finishBulk(bool keep) {
   int rc = SQLITE_OK;
   for (std::size_t k = 0; rc == SQLITE_OK && k < schema_.keys.size(); ++k)
-    rc = sql::exec(db_, schema_.createIndexSql(k));
+    if (schema_.hasIndex(k)) rc = sql::exec(db_, schema_.createIndexSql(k));
   bulk_ = false;
   if (rc != SQLITE_OK || !keep) {
     const int code = rc != SQLITE_OK ? sqliteError(rc) : ok();
@@ -434,6 +488,7 @@ int KeyedTable::put() {
     return fail(watched_ ? err::kRecordChanged : err::kRecordNotAvailable);
   ++currentVersion_;
   watched_ = false;
+  if (schema_.rowNumberField >= 0) current_ = Position{record_.integer(schema_.rowNumberField)};
   wrote();
   return ok();
 }

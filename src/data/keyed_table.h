@@ -77,11 +77,17 @@ class KeyedTable final : public Table {
 
   int sqliteError(int rc);
   int ensureSchema();
+  int createSchema();
+  int adoptRowNumber();
+  std::string bareTableName() const;
+  template <class Work>
+  int inTransaction(Work work);  // work() in its own transaction, undone unless it succeeds
+  void tookRow();
   int step(bool forward);
   int fill(bool forward);
-  void takeRow(const sql::Statement& s, bool hasKey, Row& row);
-  void becomeCurrent(Row& row);  // uses the row up
-  int readOne(sql::Statement& s, bool hasKey);
+  void takeRow(const sql::Statement& s, int walkKey, Row& row);  // walkKey -1: no key column
+  void becomeCurrent(Row& row);                                  // uses the row up
+  int readOne(sql::Statement& s, int walkKey);
   void wrote();
   void dropReadAhead() {
     aheadCount_ = aheadNext_ = 0;

@@ -30,7 +30,9 @@ int storeCodeOf(int rc) {
     case SQLITE_ROW:
       return err::kOk;
     case SQLITE_CONSTRAINT:
-      return rc == SQLITE_CONSTRAINT_UNIQUE ? err::kDuplicateKey : err::kFileSystemError;
+      return rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY
+                 ? err::kDuplicateKey
+                 : err::kFileSystemError;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
       return err::kFileLocked;

@@ -27,6 +27,10 @@ struct KeyDecl {
   bool nocase = false;
   bool opt = true;          // all components blank/zero: left out of the key
   bool autoNumber = false;  // last component numbered highest + 1 on insert
+  // A unique key of one whole-number field that is the row's own number in the file: the store
+  // keeps it as the row identifier, with no index of its own, so a large work table loads fast.
+  // The file's physical order is then this key's order, and a zero takes the next free number.
+  bool rowNumber = false;
   std::string description;  // shown in the duplicate-key message (Windows-1250)
 };
 

@@ -7,9 +7,9 @@
 namespace obrazac {
 namespace {
 
-using testing::TestLine;
 using testing::runCli;
 using testing::TempDir;
+using testing::TestLine;
 
 class TakeoverCli : public ::testing::Test {
  protected:

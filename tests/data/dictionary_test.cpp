@@ -111,6 +111,12 @@ TEST(Dictionary, KeysRulesAndRelationsNameDeclaredFields) {
         EXPECT_TRUE(type == FieldType::Short || type == FieldType::Long)
             << "numbered by a non-number";
       }
+      if (k.rowNumber) {
+        EXPECT_TRUE(k.unique);
+        ASSERT_EQ(k.components.size(), 1u);
+        const auto type = t.fields[static_cast<std::size_t>(t.fieldIndex(k.components[0]))].type;
+        EXPECT_TRUE(type == FieldType::Short || type == FieldType::Long) << "row number by text";
+      }
     }
     EXPECT_LE(primaries, 1);
     for (const auto& r : t.rules) EXPECT_GE(t.fieldIndex(r.field), 0) << "rule on " << r.field;

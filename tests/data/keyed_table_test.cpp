@@ -29,7 +29,7 @@ TableDecl personTable() {
   return t;
 }
 
-class KeyedTableTest : public ::testing::Test {
+class KeyedTableFixture : public ::testing::Test {
  protected:
   TableDecl decl_ = personTable();
   TempDir dir_;
@@ -61,9 +61,27 @@ class KeyedTableTest : public ::testing::Test {
     EXPECT_EQ(t.error(), err::kRecordNotAvailable);
     return names;
   }
+
+  static std::vector<std::int64_t> numbers(Table& t) {
+    std::vector<std::int64_t> out;
+    t.clear();
+    t.set("KEYBROJ");
+    while (t.next() == 0) out.push_back(t.record().integer(0));
+    return out;
+  }
 };
 
-TEST_F(KeyedTableTest, NamesWalkInCroatianAlphabeticalOrderIgnoringCase) {
+// Every behaviour holds in both layouts of the number key: an indexed key column, or the number
+// kept as the row identifier.
+class KeyedTableTest : public KeyedTableFixture, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override { decl_.keys[0].rowNumber = GetParam(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(NumberKey, KeyedTableTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "RowNumber" : "Indexed"; });
+
+TEST_P(KeyedTableTest, NamesWalkInCroatianAlphabeticalOrderIgnoringCase) {
   auto t = openTable();
   const char* names[] = {"Žarko", "Zoran",  "Ćiro", "Čedo",  "cvita",
                          "Šime",  "Slavko", "Đuro", "Dario", "Ana"};
@@ -78,7 +96,7 @@ TEST_F(KeyedTableTest, NamesWalkInCroatianAlphabeticalOrderIgnoringCase) {
   EXPECT_EQ(walk(*t, "KEYIME", true), std::vector<std::string>(expected.rbegin(), expected.rend()));
 }
 
-TEST_F(KeyedTableTest, DuplicatesOfANonUniqueKeyFollowInsertionOrder) {
+TEST_P(KeyedTableTest, DuplicatesOfANonUniqueKeyFollowInsertionOrder) {
   auto t = openTable();
   for (int i = 1; i <= 5; ++i) ASSERT_EQ(add(*t, i, std::to_string(i), i % 2 ? "ISTI" : "isti"), 0);
   std::vector<std::int64_t> order;
@@ -88,7 +106,7 @@ TEST_F(KeyedTableTest, DuplicatesOfANonUniqueKeyFollowInsertionOrder) {
   EXPECT_EQ(order, (std::vector<std::int64_t>{1, 2, 3, 4, 5}));
 }
 
-TEST_F(KeyedTableTest, UniqueKeyRejectsASecondRecordAndChangesNothing) {
+TEST_P(KeyedTableTest, UniqueKeyRejectsASecondRecordAndChangesNothing) {
   auto t = openTable();
   ASSERT_EQ(add(*t, 1, "0001", "Prvi"), 0);
   EXPECT_EQ(add(*t, 2, "0001", "Drugi"), err::kDuplicateKey);
@@ -99,7 +117,7 @@ TEST_F(KeyedTableTest, UniqueKeyRejectsASecondRecordAndChangesNothing) {
   EXPECT_EQ(add(*t, 3, "0001  ", "Četvrti"), err::kDuplicateKey);
 }
 
-TEST_F(KeyedTableTest, BlankKeyIsLeftOutOfThatKeyOnly) {
+TEST_P(KeyedTableTest, BlankKeyIsLeftOutOfThatKeyOnly) {
   auto t = openTable();
   ASSERT_EQ(add(*t, 1, "", "Bez šifre"), 0);
   ASSERT_EQ(add(*t, 2, "", "Isto bez"), 0);  // several blank values do not collide
@@ -110,7 +128,7 @@ TEST_F(KeyedTableTest, BlankKeyIsLeftOutOfThatKeyOnly) {
   EXPECT_EQ(t->get("KEYSIFRA"), err::kRecordNotFound);
 }
 
-TEST_F(KeyedTableTest, SetPositionsBeforeTheFirstRecordNotLessThanTheBuffer) {
+TEST_P(KeyedTableTest, SetPositionsBeforeTheFirstRecordNotLessThanTheBuffer) {
   auto t = openTable();
   for (int i = 1; i <= 6; ++i) ASSERT_EQ(add(*t, i * 10, std::to_string(i), "x"), 0);
   auto& r = t->record();
@@ -132,7 +150,7 @@ TEST_F(KeyedTableTest, SetPositionsBeforeTheFirstRecordNotLessThanTheBuffer) {
   EXPECT_EQ(r.integer(0), 40);
 }
 
-TEST_F(KeyedTableTest, SetAtPagesOnFromASavedRecordInBothDirections) {
+TEST_P(KeyedTableTest, SetAtPagesOnFromASavedRecordInBothDirections) {
   auto t = openTable();
   // Equal names tie in insertion order, so the saved record is found among its duplicates.
   const char* names[] = {"Ana", "Ivo", "Ivo", "Ivo", "Zora"};
@@ -158,7 +176,7 @@ TEST_F(KeyedTableTest, SetAtPagesOnFromASavedRecordInBothDirections) {
   EXPECT_EQ(t->setAt(byName, t->position()), err::kRecordNotFound);
 }
 
-TEST_F(KeyedTableTest, SetLastOfStandsAfterTheEndOfARange) {
+TEST_P(KeyedTableTest, SetLastOfStandsAfterTheEndOfARange) {
   decl_.keys.push_back(key("KEYIMEBROJ", {"IME", "BROJ"}, kUnique));
   auto t = openTable();
   int n = 0;
@@ -185,7 +203,7 @@ TEST_F(KeyedTableTest, SetLastOfStandsAfterTheEndOfARange) {
   EXPECT_EQ(t->next(), err::kRecordNotAvailable);
 }
 
-TEST_F(KeyedTableTest, ValuesRoundTripThroughTheFile) {
+TEST_P(KeyedTableTest, ValuesRoundTripThroughTheFile) {
   {
     auto t = openTable();
     auto& r = t->record();
@@ -206,7 +224,7 @@ TEST_F(KeyedTableTest, ValuesRoundTripThroughTheFile) {
   EXPECT_EQ(r.display("DATUM"), "2004-02-29");
 }
 
-TEST_F(KeyedTableTest, WatchedRecordChangedByAnotherContextIsNotOverwritten) {
+TEST_P(KeyedTableTest, WatchedRecordChangedByAnotherContextIsNotOverwritten) {
   auto first = openTable();
   auto second = openTable();
   ASSERT_EQ(add(*first, 1, "0001", "Original"), 0);
@@ -227,7 +245,7 @@ TEST_F(KeyedTableTest, WatchedRecordChangedByAnotherContextIsNotOverwritten) {
   EXPECT_EQ(first->put(), 0);
 }
 
-TEST_F(KeyedTableTest, SharingModesRefuseConflictingOpensAtOnce) {
+TEST_P(KeyedTableTest, SharingModesRefuseConflictingOpensAtOnce) {
   struct Case {
     AccessMode held, wanted;
     int expected;
@@ -246,7 +264,7 @@ TEST_F(KeyedTableTest, SharingModesRefuseConflictingOpensAtOnce) {
   }
 }
 
-TEST_F(KeyedTableTest, EmptyNeedsExclusiveOpen) {
+TEST_P(KeyedTableTest, EmptyNeedsExclusiveOpen) {
   auto t = openTable();
   ASSERT_EQ(add(*t, 1, "1", "a"), 0);
   EXPECT_EQ(t->empty(), err::kExclusiveAccessRequired);
@@ -256,7 +274,7 @@ TEST_F(KeyedTableTest, EmptyNeedsExclusiveOpen) {
   EXPECT_EQ(t->records(), 0);
 }
 
-TEST_F(KeyedTableTest, MissingFileWithoutCreateIsNotFoundAndNothingIsCreated) {
+TEST_P(KeyedTableTest, MissingFileWithoutCreateIsNotFoundAndNothingIsCreated) {
   decl_.create = false;
   KeyedTable t(decl_, file_);
   EXPECT_EQ(t.open(), err::kFileNotFound);
@@ -268,7 +286,7 @@ TEST_F(KeyedTableTest, MissingFileWithoutCreateIsNotFoundAndNothingIsCreated) {
   EXPECT_EQ(again.open(), err::kFileAlreadyOpen);
 }
 
-TEST_F(KeyedTableTest, AppendThenBuildGivesTheKeyOrder) {
+TEST_P(KeyedTableTest, AppendThenBuildGivesTheKeyOrder) {
   auto t = openTable(AccessMode::DenyAll);
   for (int i = 500; i >= 1; --i) {
     auto& r = t->record();
@@ -295,7 +313,7 @@ TEST_F(KeyedTableTest, AppendThenBuildGivesTheKeyOrder) {
   EXPECT_EQ(t->records(), 501);
 }
 
-TEST_F(KeyedTableTest, ReadAheadNeverReturnsARowThisProcessDeleted) {
+TEST_P(KeyedTableTest, ReadAheadNeverReturnsARowThisProcessDeleted) {
   auto walker = openTable();
   for (int i = 1; i <= 40; ++i) ASSERT_EQ(add(*walker, i, std::to_string(i), "x"), 0);
   // The writer names the file as the walker does or by another way to it; each time it deletes
@@ -319,7 +337,7 @@ TEST_F(KeyedTableTest, ReadAheadNeverReturnsARowThisProcessDeleted) {
   }
 }
 
-TEST_F(KeyedTableTest, TheFileOpensInTheStockShellWithNamedColumns) {
+TEST_P(KeyedTableTest, TheFileOpensInTheStockShellWithNamedColumns) {
   {
     auto t = openTable();
     ASSERT_EQ(add(*t, 1, "0001", "Šime"), 0);
@@ -331,6 +349,45 @@ TEST_F(KeyedTableTest, TheFileOpensInTheStockShellWithNamedColumns) {
   const std::size_t n = fread(buf, 1, sizeof buf - 1, p);
   pclose(p);
   EXPECT_EQ(std::string(buf, n), "1|0001|Šime\n");
+}
+
+class RowNumberKeyTest : public KeyedTableFixture {
+ protected:
+  void SetUp() override { decl_.keys[0].rowNumber = true; }
+};
+
+TEST_F(RowNumberKeyTest, ZeroTakesTheNextNumberAndAChangedNumberMovesTheRow) {
+  auto t = openTable();
+  ASSERT_EQ(add(*t, 5, "5", "Pet"), 0);
+  ASSERT_EQ(add(*t, 0, "6", "Bez broja"), 0);
+  EXPECT_EQ(t->record().integer(0), 6);
+  auto& r = t->record();
+  r.setInteger(0, 2);
+  ASSERT_EQ(t->put(), 0);
+  ASSERT_EQ(t->reget(t->position()), 0);
+  EXPECT_EQ(r.display("IME"), "Bez broja");
+  EXPECT_EQ(numbers(*t), (std::vector<std::int64_t>{2, 5}));
+  // The number cannot be cleared, and nothing changes.
+  r.setInteger(0, 0);
+  EXPECT_NE(t->put(), 0);
+  EXPECT_EQ(numbers(*t), (std::vector<std::int64_t>{2, 5}));
+}
+
+TEST_F(RowNumberKeyTest, AFileWithTheIndexedLayoutIsTakenOverWithItsRows) {
+  decl_.keys[0].rowNumber = false;
+  {
+    auto t = openTable();
+    for (const int n : {30, 10, 0, 20}) ASSERT_EQ(add(*t, n, std::to_string(n), "x"), 0);
+  }
+  decl_.keys[0].rowNumber = true;
+  auto t = openTable();
+  EXPECT_EQ(numbers(*t), (std::vector<std::int64_t>{10, 20, 30, 31}));
+  EXPECT_EQ(walk(*t, "KEYSIFRA").size(), 4u);
+  t->clear();
+  t->record().setText(1, "0");
+  ASSERT_EQ(t->get("KEYSIFRA"), 0);
+  EXPECT_EQ(t->record().integer(0), 31) << "a zero number took the next one";
+  EXPECT_EQ(add(*t, 10, "99", "y"), err::kDuplicateKey);
 }
 
 }  // namespace
