@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdint>
@@ -34,6 +35,11 @@ inline Timing measure(const std::function<void()>& step) {
   step();
   return {std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count(),
           processorSeconds() - cpuStart};
+}
+
+// The best wall and the best processor time of two measurements of one step.
+inline Timing best(const Timing& a, const Timing& b) {
+  return {std::min(a.wall, b.wall), std::min(a.cpu, b.cpu)};
 }
 
 // Reads a count option "--name=N" (N at least 1) into value; false when arg is not that option

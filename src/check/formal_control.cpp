@@ -1,9 +1,13 @@
 #include "check/formal_control.h"
 
 #include <array>
+#include <exception>
 #include <system_error>
+#include <thread>
+#include <vector>
 
 #include "app/application_parameters.h"
+#include "check/batch_queue.h"
 #include "check/code_lookups.h"
 #include "check/record_checks.h"
 #include "data/picture.h"
@@ -17,20 +21,36 @@ namespace {
 constexpr std::size_t kPieceWidth = 50;
 constexpr std::int64_t kProgressEvery = 10;
 
-// Appends each finding as a row of TBIZLAZ1.DAT and keeps the counts; the first append that
-// fails is kept and later findings are not written.
-class TableSink final : public FindingSink {
- public:
-  explicit TableSink(Table& findings) : table_(findings) {
-    const Record& r = table_.record();
-    line_ = r.index("REDBROJ");
-    field_ = r.index("KOLONA");
-    type_ = r.index("TIP");
-    context_ = r.index("PREZIME");
-    message_ = r.index("GRESKA");
-  }
+constexpr std::size_t kBatchLines = 256;
+constexpr std::size_t kBatchesWaiting = 4;
 
-  void startLine(std::int64_t line) {
+// Lines read and checked, on their way from the reading thread to the tables.
+struct CheckedLines {
+  std::int64_t first = 0;          // the number of the first line
+  std::size_t count = 0;           // lines in the batch; the vectors keep storage beyond it
+  std::vector<std::string> texts;  // the 250 characters, the record type last
+  std::vector<char> marked;        // "D" for a line with findings, else blank
+  std::vector<Finding> findings;   // of these lines, in order
+
+  void restart(std::int64_t firstLine) {
+    first = firstLine;
+    count = 0;
+    findings.clear();
+  }
+  std::string& nextText() {
+    if (count == texts.size()) {
+      texts.emplace_back();
+      marked.push_back(' ');
+    }
+    return texts[count];
+  }
+};
+
+// Puts the findings of each line into its batch, and keeps the counts.
+class CollectingSink final : public FindingSink {
+ public:
+  void startLine(CheckedLines& batch, std::int64_t line) {
+    batch_ = &batch;
     lineNumber_ = line;
     lineFindings_ = 0;
   }
@@ -40,27 +60,100 @@ class TableSink final : public FindingSink {
            std::string_view message) override {
     ++lineFindings_;
     ++(severity == Severity::Error ? errors : warnings);
-    if (failed) return;
-    Record& r = table_.record();
-    r.clear();
-    r.setInteger(line_, lineNumber_);
-    r.setText(field_, field);
-    const char type = static_cast<char>(severity);
-    r.setText(type_, std::string_view(&type, 1));
-    r.setText(context_, context);
-    r.setText(message_, message);
-    if (table_.append() != 0) failed = true;
+    batch_->findings.push_back(
+        {lineNumber_, std::string(field), severity, std::string(context), std::string(message)});
   }
 
   std::int64_t errors = 0, warnings = 0;
-  bool failed = false;
+
+ private:
+  CheckedLines* batch_ = nullptr;
+  std::int64_t lineNumber_ = 0;
+  int lineFindings_ = 0;
+};
+
+// Writes findings as rows of TBIZLAZ1.DAT.
+class FindingWriter {
+ public:
+  explicit FindingWriter(Table& findings) : table_(findings) {
+    const Record& r = table_.record();
+    line_ = r.index("REDBROJ");
+    field_ = r.index("KOLONA");
+    type_ = r.index("TIP");
+    context_ = r.index("PREZIME");
+    message_ = r.index("GRESKA");
+  }
+
+  bool write(const Finding& f) {
+    Record& r = table_.record();
+    r.clear();
+    r.setInteger(line_, f.line);
+    r.setText(field_, f.field);
+    const char type = static_cast<char>(f.severity);
+    r.setText(type_, std::string_view(&type, 1));
+    r.setText(context_, f.context);
+    r.setText(message_, f.message);
+    return table_.append() == 0;
+  }
 
  private:
   Table& table_;
   int line_, field_, type_, context_, message_;
-  std::int64_t lineNumber_ = 0;
-  int lineFindings_ = 0;
 };
+
+// What the reading thread found: the counts, a read that broke off, or what it threw.
+struct ReadOutcome {
+  std::int64_t lines = 0, errors = 0, warnings = 0;
+  bool readFailed = false;
+  std::string readError;
+  std::exception_ptr exception;
+};
+
+// Reads every line of the copy and checks it, handing the lines over in batches; runs on its own
+// thread while the calling one stores what it hands over. Stops early when the storing side
+// stops the queue.
+void readAndCheck(Table& copy, CodeLookups& lookups, const Clock& clock,
+                  BatchQueue<CheckedLines>& queue, ReadOutcome& out) {
+  try {
+    RecordChecker checker(lookups, clock);
+    CollectingSink sink;
+    const Record& in = copy.record();
+    const int redak = in.index("REDAK"), tip = in.index("TIP");
+    CheckedLines batch = queue.takeEmpty();
+    batch.restart(1);
+    bool stopped = false;
+    copy.setPhysical();
+    while (copy.next() == 0) {
+      const std::int64_t n = ++out.lines;
+      // The reader pads a short line with blanks, so its type is blank and it gets no checks.
+      std::string& line = batch.nextText();
+      line.assign(in.text(redak)).append(in.text(tip));
+      sink.startLine(batch, n);
+      checker.check(line, sink);
+      batch.marked[batch.count++] = sink.lineHasFindings() ? 'D' : ' ';
+      if (batch.count == kBatchLines) {
+        if (!queue.push(std::move(batch))) {
+          stopped = true;
+          break;
+        }
+        batch = queue.takeEmpty();
+        batch.restart(n + 1);
+      }
+    }
+    if (!stopped) {
+      if (batch.count > 0) queue.push(std::move(batch));
+      if (copy.error() != err::kRecordNotAvailable) {
+        out.readFailed = true;
+        out.readError = copy.errorText();
+      }
+    }
+    out.errors = sink.errors;
+    out.warnings = sink.warnings;
+  } catch (...) {
+    out.exception = std::current_exception();
+  }
+  queue.close();
+}
 
 class Run {
  public:
@@ -78,6 +171,7 @@ class Run {
   }
   bool takeFile();
   bool readLines(Table& copy, Table& lines, Table& findings);
+  bool storeLines(BatchQueue<CheckedLines>& queue, Table& lines, Table& findings);
 
   Context& ctx_;
   const fs::path& file_;
@@ -174,56 +268,75 @@ bool Run::takeFile() {
   return true;
 }
 
+// The lines are read and checked on a second thread while this one stores them, so the checks
+// cost no waiting beside the writing of the tables.
 bool Run::readLines(Table& copy, Table& lines, Table& findings) {
-  static const NumberPicture n5("n5");
   CodeLookups lookups(ctx_, clock_);
-  RecordChecker checker(lookups, clock_);
-  TableSink sink(findings);
+  BatchQueue<CheckedLines> queue(kBatchesWaiting);
+  ReadOutcome read;
+  bool stored = false;
+  {
+    std::thread reader([&] { readAndCheck(copy, lookups, clock_, queue, read); });
+    // However storing ends, the reader is stopped and waited for before anything else.
+    struct Join {
+      BatchQueue<CheckedLines>& queue;
+      std::thread& reader;
+      ~Join() {
+        queue.stop();
+        reader.join();
+      }
+    } join{queue, reader};
+    stored = storeLines(queue, lines, findings);
+  }
+  if (read.exception) std::rethrow_exception(read.exception);
+  out_.lines = read.lines;
+  out_.errors = read.errors;
+  out_.warnings = read.warnings;
+  if (!stored) return false;
+  if (read.readFailed) {
+    fail("Greška. Read TBVELOR1.TXT " + read.readError);
+    return false;
+  }
+  return true;
+}
 
-  const Record& in = copy.record();
-  const int redak = in.index("REDAK"), tip = in.index("TIP");
+bool Run::storeLines(BatchQueue<CheckedLines>& queue, Table& lines, Table& findings) {
+  static const NumberPicture n5("n5");
+  FindingWriter writer(findings);
   Record& out = lines.record();
   const int number = out.index("REDBROJ"), type = out.index("TIPSLOGA"),
             marked = out.index("GRESKA");
   const std::array<int, 5> pieces = {out.index("REDAK1"), out.index("REDAK2"), out.index("REDAK3"),
                                      out.index("REEDAK4"), out.index("REDAK5")};
-  std::string line, progress;
-  line.reserve(static_cast<std::size_t>(submission::kRecordWidth));
-
-  copy.setPhysical();
-  while (copy.next() == 0) {
-    const std::int64_t n = ++out_.lines;
-    if (n % kProgressEvery == 0) {
-      progress = "Obrađeno ";
-      n5.appendTo(progress, Decimal(n));
-      progress += " redaka";
-      reporter_.status(progress);
+  std::string progress;
+  while (auto batch = queue.pop()) {
+    for (std::size_t i = 0; i < batch->count; ++i) {
+      const std::int64_t n = batch->first + static_cast<std::int64_t>(i);
+      if (n % kProgressEvery == 0) {
+        progress = "Obrađeno ";
+        n5.appendTo(progress, Decimal(n));
+        progress += " redaka";
+        reporter_.status(progress);
+      }
+      // Every field of the row is set, so the buffer needs no clearing first.
+      const std::string_view line = batch->texts[i];
+      out.setInteger(number, n);
+      out.setText(type, line.substr(line.size() - 1));
+      out.setText(marked, std::string_view(&batch->marked[i], 1));
+      for (std::size_t p = 0; p < pieces.size(); ++p)
+        out.setText(pieces[p], line.substr(p * kPieceWidth, kPieceWidth));
+      if (lines.append() != 0) {
+        fail("Greška " + std::string(lines.errorText()));
+        return false;
+      }
     }
-    // The reader pads a short line with blanks, so its type is blank and it gets no checks.
-    line.assign(in.text(redak)).append(in.text(tip));
-    sink.startLine(n);
-    checker.check(line, sink);
-
-    // Every field of the row is set, so the buffer needs no clearing first.
-    out.setInteger(number, n);
-    out.setText(type, in.text(tip));
-    out.setText(marked, sink.lineHasFindings() ? "D" : " ");
-    for (std::size_t p = 0; p < pieces.size(); ++p)
-      out.setText(pieces[p], std::string_view(line).substr(p * kPieceWidth, kPieceWidth));
-    if (lines.append() != 0) {
-      fail("Greška " + std::string(lines.errorText()));
-      return false;
+    for (const Finding& f : batch->findings) {
+      if (!writer.write(f)) {
+        fail("Greška " + std::string(findings.errorText()));
+        return false;
+      }
     }
-    if (sink.failed) {
-      fail("Greška " + std::string(findings.errorText()));
-      return false;
-    }
-  }
-  out_.errors = sink.errors;
-  out_.warnings = sink.warnings;
-  if (copy.error() != err::kRecordNotAvailable) {
-    fail("Greška. Read TBVELOR1.TXT " + std::string(copy.errorText()));
-    return false;
+    queue.giveBack(std::move(*batch));
   }
   return true;
 }

@@ -1,6 +1,7 @@
 #include "check/formal_control.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "check/findings_transcript.h"
 #include "check/sample_file.h"
@@ -360,6 +361,32 @@ TEST_F(FormalControl, ALaterRunReplacesTheFindings) {
   ASSERT_TRUE(run(testing::validFile()).checked);
   EXPECT_EQ(findings(), Lines{});
   EXPECT_EQ(lineRows().size(), 6u);
+}
+
+// The lines are checked on one thread and stored on another: a row the table refuses halfway
+// through a long file stops both, and neither table keeps a part of the file.
+TEST_F(FormalControl, ARowTheTableRefusesStopsTheRunAndLeavesBothTablesEmpty) {
+  Lines file = testing::validFile();
+  file.insert(file.begin() + 3, 3000, file[2]);  // many rows, with findings for their sums
+  ASSERT_TRUE(run(file).checked);
+  ASSERT_FALSE(findings().empty());
+  {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((dir / "TBIZLAZ.DAT").c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db,
+                           "CREATE TRIGGER refuse BEFORE INSERT ON TBIZLAZ WHEN NEW.REDBROJ = 1500 "
+                           "BEGIN SELECT RAISE(ABORT, 'disk full'); END",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+  }
+  reporter.messages.clear();
+  const auto out = run(file);
+  EXPECT_FALSE(out.checked);
+  ASSERT_EQ(reporter.messages.size(), 1u);
+  EXPECT_EQ(reporter.messages[0].rfind("Greška ", 0), 0u) << reporter.messages[0];
+  EXPECT_EQ(lineRows(), Lines{});
+  EXPECT_EQ(findings(), Lines{});
 }
 
 TEST_F(FormalControl, AnAuthorisedPersonStillToBeEnteredStopsTheRun) {
