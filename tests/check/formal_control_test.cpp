@@ -8,6 +8,7 @@
 #include "data/codepage.h"
 #include "data/fixed_width.h"
 #include "register/identifier_checks.h"
+#include "support/parameter_record.h"
 
 namespace obrazac::check {
 namespace {
@@ -392,12 +393,7 @@ TEST_F(FormalControl, ARowTheTableRefusesStopsTheRunAndLeavesBothTablesEmpty) {
 TEST_F(FormalControl, AnAuthorisedPersonStillToBeEnteredStopsTheRun) {
   {
     Context ctx(dir.path());
-    Table& apl = ctx.table("APL");
-    ASSERT_EQ(apl.open(), 0);
-    apl.setPhysical();
-    ASSERT_EQ(apl.next(), 0);
-    apl.record().setText(apl.record().index("JMBG"), "1111111111111");
-    ASSERT_EQ(apl.put(), 0);
+    testing::setParameter(ctx, "JMBG", "1111111111111");
   }
   const auto out = run(testing::validFile());
   EXPECT_FALSE(out.checked);

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "check/input_selection_checks.h"
+#include "support/parameter_record.h"
 #include "support/payment_fixture.h"
 #include "support/table_dump.h"
 
@@ -218,12 +219,7 @@ TEST_F(InputCheckRun, ASelectionOrFileThatCannotBeUsedStopsTheRun) {
 }
 
 TEST_F(InputCheckRun, APlaceholderAuthorisedPersonStopsTheRun) {
-  Table& apl = ctx.table("APL");
-  ASSERT_EQ(apl.open(), 0);
-  apl.setPhysical();
-  ASSERT_EQ(apl.next(), 0);
-  apl.record().setText(apl.record().index("JMBG"), "1111111111111");
-  ASSERT_EQ(apl.put(), 0);
+  testing::setParameter(ctx, "JMBG", "1111111111111");
   const auto out = run(paymentFile({TestLine{}}));
   EXPECT_EQ(out.failure,
             "Ispravite podatke o ovlaštenoj osobi.| Ispravak izvršite kroz Servisi/Aplikacijski "

@@ -151,17 +151,23 @@ class ProcessingChecks : public ::testing::Test, protected RegisterFixture {
     addObligor(30, "30");
     addObligor(31, "31");
   }
-  std::optional<HeaderMessage> failure(const SendingHeader& h) {
-    return checkProcessing(ctx, h).failure;
-  }
-};
-
-TEST_F(ProcessingChecks, FirstFailingCheckInOrderWithTheEntryToFocus) {
+  // A change to the valid header and the failure the window's checks then stop at.
   struct Case {
     const char* what;
     void (*change)(SendingHeader&);
     std::optional<HeaderMessage> expected;
   };
+  template <std::size_t N>
+  void expectFailures(const Case (&cases)[N], HeaderWindow window) {
+    for (const auto& c : cases) {
+      SendingHeader h = header();
+      c.change(h);
+      EXPECT_EQ(checkProcessing(ctx, h, window).failure, c.expected) << c.what;
+    }
+  }
+};
+
+TEST_F(ProcessingChecks, FirstFailingCheckInOrderWithTheEntryToFocus) {
   const Case cases[] = {
       {"valid", [](SendingHeader&) {}, std::nullopt},
       {"year", [](SendingHeader& h) { h.year = "2004"; },
@@ -212,19 +218,10 @@ TEST_F(ProcessingChecks, FirstFailingCheckInOrderWithTheEntryToFocus) {
       {"missing obligor", [](SendingHeader& h) { h.employer = 9; },
        HeaderMessage{"Greška 35", HeaderField::Employer}},
   };
-  for (const auto& c : cases) {
-    SendingHeader h = header();
-    c.change(h);
-    EXPECT_EQ(failure(h), c.expected) << c.what;
-  }
+  expectFailures(cases, HeaderWindow::Sending);
 }
 
 TEST_F(ProcessingChecks, TakeoverOrderAndTexts) {
-  struct Case {
-    const char* what;
-    void (*change)(SendingHeader&);
-    std::optional<HeaderMessage> expected;
-  };
   const Case cases[] = {
       {"valid", [](SendingHeader&) {}, std::nullopt},
       {"year", [](SendingHeader& h) { h.year = "2004"; },
@@ -256,11 +253,7 @@ TEST_F(ProcessingChecks, TakeoverOrderAndTexts) {
        },
        std::nullopt},
   };
-  for (const auto& c : cases) {
-    SendingHeader h = header();
-    c.change(h);
-    EXPECT_EQ(checkProcessing(ctx, h, HeaderWindow::Takeover).failure, c.expected) << c.what;
-  }
+  expectFailures(cases, HeaderWindow::Takeover);
 }
 
 TEST_F(ProcessingChecks, YearMessagesBeforeTheStoppingOneAreNotices) {

@@ -7,6 +7,7 @@
 #include "submission/collective_assembly.h"
 #include "submission/control_number.h"
 #include "submission/record_format.h"
+#include "support/parameter_record.h"
 #include "support/register_fixture.h"
 
 namespace obrazac::submission {
@@ -122,11 +123,7 @@ TEST_F(SendingRun, OutputFolderValuesWithoutSeparatorOrWithBackslashes) {
   };
   for (const auto& [value, folder] : cases) {
     fs::create_directories(folder);
-    Table& apl = opened("APL");
-    apl.setPhysical();
-    ASSERT_EQ(apl.next(), 0);
-    set(apl.record(), "IZLAZDIR", value);
-    ASSERT_EQ(apl.put(), 0);
+    testing::setParameter(ctx, "IZLAZDIR", value);
     const auto out = send();
     EXPECT_EQ(out.result, RunResult::Succeeded) << value;
     EXPECT_EQ(out.outputFile, folder / "F0015001.TXT") << value;
@@ -138,11 +135,7 @@ TEST_F(SendingRun, OutputFolderValuesWithoutSeparatorOrWithBackslashes) {
 // A, nothing in the output folder that looks finished.
 TEST_F(SendingRun, AnUnwritableOutputFolderFailsTheRun) {
   addRow(1, {.jmbg = "1111111111111"});
-  Table& apl = opened("APL");
-  apl.setPhysical();
-  ASSERT_EQ(apl.next(), 0);
-  set(apl.record(), "IZLAZDIR", "blocked/");
-  ASSERT_EQ(apl.put(), 0);
+  testing::setParameter(ctx, "IZLAZDIR", "blocked/");
   testing::writeFile(dir / "blocked", "a file where the folder should be");
 
   const auto out = send();

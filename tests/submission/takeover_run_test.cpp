@@ -7,6 +7,7 @@
 #include "form/page_a.h"
 #include "submission/control_number.h"
 #include "submission/record_format.h"
+#include "support/parameter_record.h"
 #include "support/payment_fixture.h"
 #include "support/register_fixture.h"
 
@@ -46,13 +47,8 @@ void PrintTo(const Finding& f, std::ostream* os) {
 class TakeoverRun : public ::testing::Test, protected testing::SampleFolder {
  protected:
   void SetUp() override {
-    Table& apl = ctx.table("APL");
-    ASSERT_EQ(apl.open(), 0);
-    apl.setPhysical();
-    ASSERT_EQ(apl.next(), 0);
-    apl.record().setText(apl.record().index("IZLAZDIR"), "izlaz/");
-    ASSERT_EQ(apl.put(), 0);
-    apl.close();
+    testing::setParameter(ctx, "IZLAZDIR", "izlaz/");
+    ctx.table("APL").close();
   }
 
   // The header of November 2025, days 1-30, payment type "01", form 1 of obligor 1.

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/parameter_checks.h"
@@ -102,20 +101,8 @@ UpdateAPLPARAM::UpdateAPLPARAM(Desktop& desktop, std::shared_ptr<ProcedureThread
                entry(kIzlazDir, "IZLAZDIR", "Direktorj za izlazne datoteke", 128));
   layout->addWidget(folders);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  auto* save = new QPushButton("&Spremi", this);
-  save->setDefault(true);
-  auto* cancel = new QPushButton("&Prekini", this);
-  auto* help = new QPushButton("Upu&te", this);
-  help->setToolTip("Upute za rad");
-  buttons->addWidget(save);
-  buttons->addWidget(cancel);
-  buttons->addWidget(help);
-  layout->addLayout(buttons);
-  setOkButton(kSpremi, save);
-  setCancelButton(kPrekini, cancel);
-  setHelpButton(kUpute, help);
+  addButtonRow(layout, {kSpremi, "&Spremi", {}}, {kPrekini, "&Prekini", {}},
+               {kUpute, "Upu&te", "Upute za rad"});
 }
 
 // Started from the menu without a request, the form changes record 1.

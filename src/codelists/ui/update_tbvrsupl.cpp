@@ -2,10 +2,8 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "data/fixed_width.h"
@@ -38,22 +36,9 @@ UpdateTBVRSUPL::UpdateTBVRSUPL(Desktop& desktop, std::shared_ptr<ProcedureThread
   row(2, "Opis pojma", nullptr, kOpis, "OPIS");
   layout->addWidget(group);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  auto* save = new QPushButton("Spremi", this);
-  save->setToolTip("Spremanje promjena u bazu ");
-  save->setDefault(true);
-  auto* cancel = new QPushButton("Odustani", this);
-  cancel->setToolTip("Zatvori prozor bez promjena");
-  auto* help = new QPushButton("Upute", this);
-  help->setToolTip("Upute za rad");
-  buttons->addWidget(save);
-  buttons->addWidget(cancel);
-  buttons->addWidget(help);
-  layout->addLayout(buttons);
-  setOkButton(kSpremi, save);
-  setCancelButton(kOdustani, cancel);
-  setHelpButton(kUpute, help);
+  addButtonRow(layout, {kSpremi, "Spremi", "Spremanje promjena u bazu "},
+               {kOdustani, "Odustani", "Zatvori prozor bez promjena"},
+               {kUpute, "Upute", "Upute za rad"});
 }
 
 void UpdateTBVRSUPL::declare() {

@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "data/codepage.h"
 #include "data/fixed_width.h"
@@ -93,6 +95,24 @@ void UpdateForm::setHelpButton(int control, QAbstractButton* button) {
   registerControl(control, button);
   helpControl_ = control;
   connect(button, &QAbstractButton::clicked, this, [this] { showHelp(); });
+}
+
+void UpdateForm::addButtonRow(QBoxLayout* layout, const FormButton& ok, const FormButton& cancel,
+                              const FormButton& help) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  auto button = [this, row](const FormButton& b) {
+    auto* w = new QPushButton(b.caption, this);
+    if (!b.tip.isEmpty()) w->setToolTip(b.tip);
+    row->addWidget(w);
+    return w;
+  };
+  auto* save = button(ok);
+  save->setDefault(true);
+  setOkButton(ok.control, save);
+  setCancelButton(cancel.control, button(cancel));
+  setHelpButton(help.control, button(help));
+  layout->addLayout(row);
 }
 
 void UpdateForm::storeField(int field, const QString& text) {

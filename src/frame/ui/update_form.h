@@ -12,6 +12,7 @@
 
 #include "frame/ui/procedure_window.h"
 
+class QBoxLayout;
 class QLineEdit;
 
 namespace obrazac::ui {
@@ -39,6 +40,15 @@ class UpdateForm : public ProcedureWindow {
   void setOkButton(int control, QAbstractButton* button);
   void setCancelButton(int control, QAbstractButton* button);
   void setHelpButton(int control, QAbstractButton* button);
+  // A button of the form: its control, caption and tip (none when empty).
+  struct FormButton {
+    int control;
+    QString caption;
+    QString tip;
+  };
+  // The save, cancel and help buttons in a row at the bottom right, save the default one.
+  void addButtonRow(QBoxLayout* layout, const FormButton& ok, const FormButton& cancel,
+                    const FormButton& help);
 
   bool openTables() override;
   bool prepareBeforeWindow() override;
