@@ -28,7 +28,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 #include "check/formal_control.h"
 #include "data/codepage.h"
 #include "data/context.h"

@@ -13,7 +13,7 @@
 #include <random>
 #include <string>
 
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 #include "data/codepage.h"
 #include "data/context.h"
 #include "submission/sending_run.h"

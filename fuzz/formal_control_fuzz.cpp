@@ -16,7 +16,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 #include "check/formal_control.h"
 #include "data/context.h"
 #include "support/sample_submission.h"

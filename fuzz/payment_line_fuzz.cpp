@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 #include "check/input_check_run.h"
 #include "check/input_findings.h"
 #include "check/input_line_checks.h"

@@ -41,14 +41,4 @@ bool authorisedPersonMissing(const Record& apl) {
   return apl.text(apl.index("JMBG")) == "1111111111111";
 }
 
-std::filesystem::path folderWithSeparator(std::string_view stored) {
-  std::string folder = utf8FromCp1250(clipRight(stored));
-  if (folder.empty()) return {};
-  // The forward slash separates folders on every platform this program runs on.
-  for (char& c : folder)
-    if (c == '\\') c = '/';
-  if (folder.back() != '/') folder += '/';
-  return std::filesystem::path(folder);
-}
-
 }  // namespace obrazac

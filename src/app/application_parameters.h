@@ -24,10 +24,4 @@ int readParameters(Context& ctx);
 // The value of thirteen "1" characters in APL:JMBG marks an authorised person still to be entered.
 bool authorisedPersonMissing(const Record& apl);
 
-// A folder of the parameters (APL:RADDIR, APL:ULAZDIR, APL:IZLAZDIR; Windows-1250 as stored)
-// as a path to put file names after: trailing blanks removed, backslashes read as separators,
-// and a final separator added when the user typed none. A blank value gives an empty path, so
-// the files lie in the current folder.
-std::filesystem::path folderWithSeparator(std::string_view stored);
-
 }  // namespace obrazac

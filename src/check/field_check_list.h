@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "check/finding.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 
 namespace obrazac::check {
 

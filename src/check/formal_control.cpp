@@ -11,7 +11,7 @@
 #include "check/code_lookups.h"
 #include "check/record_checks.h"
 #include "data/picture.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 
 namespace obrazac::check {
 namespace fs = std::filesystem;

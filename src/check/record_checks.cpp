@@ -1,7 +1,7 @@
 #include "check/record_checks.h"
 
 #include "check/field_check_list.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 
 namespace obrazac::check {
 

@@ -16,7 +16,7 @@
 #include "codelists/control_bounds.h"
 #include "data/date.h"
 #include "data/decimal.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 
 namespace obrazac::check {
 

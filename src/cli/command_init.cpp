@@ -3,7 +3,7 @@
 // parameters and three sample obligors with their employees).
 #include <ostream>
 
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 #include "cli/command.h"
 #include "codelists/municipality_list.h"
 #include "data/context.h"

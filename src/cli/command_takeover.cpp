@@ -10,7 +10,7 @@
 #include "data/codepage.h"
 #include "data/fixed_width.h"
 #include "submission/control_number.h"
-#include "submission/takeover_run.h"
+#include "takeover/takeover_run.h"
 
 namespace obrazac::cli {
 namespace {

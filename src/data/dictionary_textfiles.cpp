@@ -3,7 +3,7 @@
 // file; the transcript of the formal control; and the export files.
 #include "data/dictionary_builders.h"
 #include "data/dictionary_parts.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 
 namespace obrazac::decl {
 namespace {

@@ -129,7 +129,8 @@ PageBBuild buildPageBRows(Context& ctx, const FormRequest& f, RunReporter& repor
       o.setText(k.identifikator, f.identity.identifier);
       o.setText(k.konveza, f.identity.link);
       // A row that cannot be stored would be missing from the file: the build stops.
-      if (const int rc = osi.add()) return failWith("Greška kod upisa " + std::to_string(rc));
+      if (const int added = osi.add())
+        return failWith("Greška kod upisa " + std::to_string(added));
       ++b.taken;
     }
     if (rc != err::kRecordNotAvailable) return failWith("Greška " + std::to_string(rc));

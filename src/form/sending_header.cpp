@@ -198,16 +198,6 @@ EntryCheck acceptEntry(SendingHeader& h, HeaderField entry, HeaderWindow window)
   return check;
 }
 
-std::vector<HeaderMessage> checkAllEntries(const SendingHeader& h, HeaderWindow window) {
-  std::vector<HeaderMessage> all;
-  for (const HeaderField f :
-       {F::Year, F::Month, F::FirstDay, F::LastDay, F::PaymentYear, F::PaymentMonth}) {
-    auto c = checkEntry(h, f, window);
-    all.insert(all.end(), c.messages.begin(), c.messages.end());
-  }
-  return all;
-}
-
 std::optional<HeaderMessage> checkAuthorisedPerson(Context& ctx) {
   // A missing parameter record is an authorised person still to be entered.
   if (readParameters(ctx) != 0 || authorisedPersonMissing(ctx.table("APL").record()))

@@ -92,11 +92,6 @@ EntryCheck checkEntry(const SendingHeader& header, HeaderField entry,
 EntryCheck acceptEntry(SendingHeader& header, HeaderField entry,
                        HeaderWindow window = HeaderWindow::Sending);
 
-// Every entry accepted in screen order (year, month, first and last day, payment year and
-// month), as a caller that takes all entries at once (the command line) needs them.
-std::vector<HeaderMessage> checkAllEntries(const SendingHeader& header,
-                                           HeaderWindow window = HeaderWindow::Sending);
-
 // The checks of "&Obrada obveznika": messages that are shown and let the checks go on, then the
 // first failing check that ends the run. Reads the parameter record (APL buffer) and, for the
 // sending window, the obligor (POS buffer) into the context's buffers; the takeover reads its

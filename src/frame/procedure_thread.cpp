@@ -27,11 +27,6 @@ void ProcedureThread::close(std::string_view prefix) {
   if (--it->second == 0) context_.table(prefix).close();
 }
 
-int ProcedureThread::openCount(std::string_view prefix) const {
-  auto it = opens_.find(prefix);
-  return it == opens_.end() ? 0 : it->second;
-}
-
 Record& ProcedureThread::history(std::string_view procedure, std::string_view prefix) {
   std::string name = std::string(procedure) + "/" + std::string(prefix);
   auto it = histories_.find(name);

@@ -80,7 +80,6 @@ class ProcedureThread {
   // thread opened stays open until the last of them closes it. Returns the store's error.
   int open(std::string_view prefix, AccessMode mode = AccessMode::DenyNone);
   void close(std::string_view prefix);
-  int openCount(std::string_view prefix) const;
 
   // The values a form last saved into a table, kept on the thread from one call of the form to
   // the next, for the previous-value key.

@@ -12,7 +12,7 @@
 #include "data/date.h"
 #include "data/decimal.h"
 #include "data/record.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 
 namespace obrazac::submission {
 

@@ -61,22 +61,5 @@ TEST(ParameterChecks, LeavingTheIdentifierFields) {
   EXPECT_FALSE(checkParameterField(parameters("12345678", ""), "APL:NAZIV"));
 }
 
-TEST(ParameterFolders, ReadWithATrailingSeparator) {
-  struct Case {
-    std::string_view stored;
-    std::filesystem::path folder;
-  } cases[] = {
-      {"/srv/obrazac", "/srv/obrazac/"},
-      {"/srv/obrazac/   ", "/srv/obrazac/"},
-      {"izlaz", "izlaz/"},
-      {"C:\\obrazac\\izlaz", "C:/obrazac/izlaz/"},
-      {"C:\\obrazac\\", "C:/obrazac/"},
-      {"   ", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(folderWithSeparator(c.stored), c.folder) << c.stored;
-  EXPECT_EQ(folderWithSeparator(cp1250("/srv/plaće")) / "VELOR.RM0",
-            std::filesystem::path("/srv/plaće/VELOR.RM0"));
-}
-
 }  // namespace
 }  // namespace obrazac

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 #include "data/codepage.h"
 #include "data/context.h"
 #include "submission/records.h"

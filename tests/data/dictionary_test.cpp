@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "submission/record_format.h"
+#include "data/record_format.h"
 
 namespace obrazac {
 namespace {

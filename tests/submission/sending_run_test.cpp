@@ -6,7 +6,7 @@
 #include "form/page_a.h"
 #include "submission/collective_assembly.h"
 #include "submission/control_number.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 #include "support/parameter_record.h"
 #include "support/register_fixture.h"
 

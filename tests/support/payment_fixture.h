@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 #include "codelists/municipality_list.h"
 #include "data/codepage.h"
 #include "data/context.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 #include "data/codepage.h"
 #include "data/context.h"
 #include "data/decimal.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 #include "data/codepage.h"
 #include "data/date.h"
 #include "data/decimal.h"

@@ -1,4 +1,4 @@
-#include "submission/takeover_run.h"
+#include "takeover/takeover_run.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "form/page_a.h"
 #include "submission/control_number.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 #include "support/parameter_record.h"
 #include "support/payment_fixture.h"
 #include "support/register_fixture.h"

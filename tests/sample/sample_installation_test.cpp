@@ -1,4 +1,4 @@
-#include "app/sample_installation.h"
+#include "sample/sample_installation.h"
 
 #include <gtest/gtest.h>
 

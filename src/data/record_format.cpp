@@ -1,4 +1,4 @@
-#include "submission/record_format.h"
+#include "data/record_format.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "submission/takeover_run.h"
+#include "takeover/takeover_run.h"
 
 #include <cstdio>
 #include <system_error>
