@@ -164,7 +164,7 @@ int run(const Options& o) {
   {
     Context ctx(dir);
     const auto summary = buildSampleInstallation(ctx, fs::path(OBRAZAC_DATA_DIR) / "opcine.csv");
-    require(summary.ok(), "sample installation: " + summary.error);
+    require(summary.status.ok(), "sample installation: " + summary.status.text());
   }
   SubmissionFile source(o);
   const fs::path file = dir / "izlaz" / "VELOR.RM0";

@@ -42,8 +42,8 @@ const std::filesystem::path& workDir() {
     obrazac::Context ctx(d);
     const auto summary = obrazac::buildSampleInstallation(
         ctx, std::filesystem::path(OBRAZAC_DATA_DIR) / "opcine.csv");
-    if (!summary.ok()) {
-      std::fprintf(stderr, "sample installation: %s\n", summary.error.c_str());
+    if (!summary.status.ok()) {
+      std::fprintf(stderr, "sample installation: %s\n", summary.status.text().c_str());
       std::abort();
     }
     return d;

@@ -46,8 +46,8 @@ struct Setup {
         ctx((std::filesystem::create_directories(dir), dir)),
         clock(Date::fromParts(12, 15, 2025)) {
     const auto summary = buildSampleInstallation(ctx, findMunicipalityList());
-    if (!summary.ok()) {
-      std::fprintf(stderr, "sample installation: %s\n", summary.error.c_str());
+    if (!summary.status.ok()) {
+      std::fprintf(stderr, "sample installation: %s\n", summary.status.text().c_str());
       std::abort();
     }
   }

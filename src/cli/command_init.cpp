@@ -34,8 +34,8 @@ int runInit(const Invocation& inv) {
   Context ctx(inv.workDir);
   if (demo) {
     const auto s = buildSampleInstallation(ctx, findMunicipalityList(programDir()));
-    if (!s.ok()) {
-      inv.err << "Greška: " << s.error << "\n";
+    if (!s.status.ok()) {
+      inv.err << "Greška: " << s.status.text() << "\n";
       return 1;
     }
     inv.out << "Ogledna instalacija (PRIMJER) u " << inv.workDir.string() << ": "

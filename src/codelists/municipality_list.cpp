@@ -41,12 +41,12 @@ MunicipalityLoad loadMunicipalityList(Context& ctx, const fs::path& csv) {
   MunicipalityLoad result;
   std::ifstream in(csv, std::ios::binary);
   if (!in) {
-    result.error = "popis općina " + csv.string() + " nije moguće pročitati";
+    result.status = Status::refused("popis općina " + csv.string() + " nije moguće pročitati");
     return result;
   }
   Table& t = ctx.table("OPC");
   if (const int rc = t.open(); rc != 0 && rc != err::kFileAlreadyOpen) {
-    result.error = "TBOPCINE.DAT: " + std::string(t.errorText());
+    result.status = Status::store(rc, "TBOPCINE.DAT");
     return result;
   }
   Record& r = t.record();
@@ -62,7 +62,8 @@ MunicipalityLoad loadMunicipalityList(Context& ctx, const fs::path& csv) {
     if (line.empty()) continue;
     const auto f = split(line);
     if (f.size() != 3 || f[0].size() != 4) {
-      result.error = csv.string() + ", redak " + std::to_string(lineNo) + ": nije šifra,naziv,grad";
+      result.status = Status::refused(csv.string() + ", redak " + std::to_string(lineNo) +
+                                      ": nije šifra,naziv,grad");
       break;
     }
     r.clear();
@@ -70,18 +71,18 @@ MunicipalityLoad loadMunicipalityList(Context& ctx, const fs::path& csv) {
     r.setText(sifra, f[0]);
     r.setText(naziv, cp1250FromUtf8(f[1]));
     r.setText(grad, f[2] == "D" ? "D" : "N");
-    if (t.add() != 0) {
-      result.error = "TBOPCINE.DAT, " + f[1] + ": " + std::string(t.errorText());
+    if (const int rc = t.add()) {
+      result.status = Status::store(rc, "TBOPCINE.DAT, " + f[1]);
       break;
     }
     ++result.loaded;
   }
-  if (!result.ok()) {
+  if (!result.status.ok()) {
     t.rollback();
     result.loaded = 0;
     return result;
   }
-  if (t.commit() != 0) result.error = "TBOPCINE.DAT: " + std::string(t.errorText());
+  if (const int rc = t.commit()) result.status = Status::store(rc, "TBOPCINE.DAT");
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "data/context.h"
+#include "data/status.h"
 
 namespace obrazac {
 
@@ -15,8 +16,7 @@ std::filesystem::path findMunicipalityList(const std::filesystem::path& programD
 
 struct MunicipalityLoad {
   int loaded = 0;
-  std::string error;  // UTF-8; empty on success
-  bool ok() const { return error.empty(); }
+  Status status;
 };
 
 // Adds every row of the list to TBOPCINE.DAT, numbered 1, 2, ... in file order, in one

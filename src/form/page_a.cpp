@@ -56,22 +56,24 @@ int openShared(Table& t) {
 
 PageABuild buildPageA(Context& ctx, const FormRequest& f, RunReporter& reporter, ObligorMB mbRule) {
   PageABuild result;
-  auto fail = [&](int rc) {
-    reporter.message("Greška " + std::to_string(rc));
-    result.failed = true;
+  auto fail = [&](int rc, std::string what) {
+    result.status = Status::store(rc, std::move(what));
+    reporter.message(result.status.text());
     return result;
   };
+  const std::string obligor = "obveznik " + std::to_string(f.employer);
 
   Table& pos = ctx.table("POS");
   Record& p = pos.record();
-  if (const int rc = openShared(pos)) return fail(rc);
+  if (const int rc = openShared(pos)) return fail(rc, pos.decl().file);
   p.clear();
   p.setInteger(p.index("REDBROJ"), f.employer);
-  if (const int rc = pos.get("KEYREDBROJ")) return fail(rc);
+  if (const int rc = pos.get("KEYREDBROJ"))
+    return fail(rc, rc == err::kRecordNotFound ? obligor + " ne postoji" : obligor);
 
   Table& table = ctx.table("A");
   Record& a = table.record();
-  if (const int rc = openShared(table)) return fail(rc);
+  if (const int rc = openShared(table)) return fail(rc, table.decl().file);
   a.clear();
   a.setText(a.index("IDENTIFIKATOR"), f.identity.identifier);
   setFormFields(a, f);
@@ -106,7 +108,7 @@ PageABuild buildPageA(Context& ctx, const FormRequest& f, RunReporter& reporter,
     if (result.rows % kRowsPerPage == 0) ++pages;
     return true;
   });
-  if (rc) return fail(rc);
+  if (rc) return fail(rc, "stranica B obrasca " + f.identity.link);
   if (result.rows == 0) {
     reporter.status("Obrada prekinuta. Preuzeto 0 redaka");
     return result;
@@ -119,7 +121,8 @@ PageABuild buildPageA(Context& ctx, const FormRequest& f, RunReporter& reporter,
   for (int i = 0; i < 5; ++i) a.setDecimal(amount[i], pageATotal(totals[i]));
 
   // Page A written with old totals would later carry the hash of a file it does not describe.
-  if (const int w = exists ? table.put() : table.add()) return fail(w);
+  if (const int w = exists ? table.put() : table.add())
+    return fail(w, "stranica A obrasca " + f.identity.link);
   reporter.status("1. dio obrade završena. Formiram SHA broj");
 
   const int last = p.index("IDENTIFIKATOR");

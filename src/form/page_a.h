@@ -8,6 +8,7 @@
 
 #include "data/context.h"
 #include "data/decimal.h"
+#include "data/status.h"
 #include "form/form_request.h"
 #include "frame/run_reporter.h"
 
@@ -18,9 +19,9 @@ inline constexpr std::string_view kControlNumberPlaceholder =
     "1234567890-1234567890-1234567890-1234567890";
 
 struct PageABuild {
-  int rows = 0;         // page B rows of the form
-  bool failed = false;  // a store failure was shown; page A was not written
-  bool built() const { return rows > 0 && !failed; }
+  int rows = 0;   // page B rows of the form
+  Status status;  // a store failure, shown; page A was not written
+  bool built() const { return rows > 0 && status.ok(); }
 };
 
 // When page A takes the obligor's MB (and its unit): whenever it is numeric, or, for a form of

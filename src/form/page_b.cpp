@@ -72,25 +72,25 @@ PageBBuild buildPageBRows(Context& ctx, const FormRequest& f, RunReporter& repor
   reporter.status("Radim. Strpite se..");
   Table& osi = ctx.table("OSI");
   osi.close();
-  if (osi.open(AccessMode::DenyAll) != 0) {
-    reporter.message("Greška pri otvaranju TBOSIGUR.DAT");
-    b.failed = true;
+  if (const int rc = osi.open(AccessMode::DenyAll)) {
+    b.status = Status::refused("Greška pri otvaranju TBOSIGUR.DAT", rc);
+    reporter.message(b.status.text());
     return b;
   }
   auto reopenShared = [&] {
     osi.close();
     osi.open();
   };
-  auto failWith = [&](std::string text) {
+  auto failWith = [&](Status status) {
     osi.rollback();
     reopenShared();
-    reporter.message(text);
-    b.failed = true;
+    b.status = std::move(status);
+    reporter.message(b.status.text());
     return b;
   };
-  if (const int rc = osi.begin()) return failWith("Greška " + std::to_string(rc));
-  if (const int rc = removeFormRows(osi, f, reporter))
-    return failWith("Greška " + std::to_string(rc));
+  const std::string rows = "stranica B obrasca " + f.identity.link;
+  if (const int rc = osi.begin()) return failWith(Status::store(rc, osi.decl().file));
+  if (const int rc = removeFormRows(osi, f, reporter)) return failWith(Status::store(rc, rows));
 
   Table& rad = ctx.table("RAD");
   if (const int opened = rad.open(); opened == 0 || opened == err::kFileAlreadyOpen) {
@@ -130,12 +130,14 @@ PageBBuild buildPageBRows(Context& ctx, const FormRequest& f, RunReporter& repor
       o.setText(k.konveza, f.identity.link);
       // A row that cannot be stored would be missing from the file: the build stops.
       if (const int added = osi.add())
-        return failWith("Greška kod upisa " + std::to_string(added));
+        return failWith(Status::store(
+            added, "upis retka stranice B (" + utf8FromCp1250(clipRight(r.text(m.prezime))) + ")"));
       ++b.taken;
     }
-    if (rc != err::kRecordNotAvailable) return failWith("Greška " + std::to_string(rc));
+    if (rc != err::kRecordNotAvailable)
+      return failWith(Status::store(rc, "mjesečni podaci obveznika " + std::to_string(f.employer)));
   }
-  if (const int rc = osi.commit()) return failWith("Greška " + std::to_string(rc));
+  if (const int rc = osi.commit()) return failWith(Status::store(rc, rows));
   reopenShared();
   if (b.taken == 0)
     reporter.status("Obrada prekinuta. Pročitano=" + padded(b.read, "%4ld") +

@@ -7,15 +7,16 @@
 #include <functional>
 
 #include "data/context.h"
+#include "data/status.h"
 #include "form/form_request.h"
 #include "frame/run_reporter.h"
 
 namespace obrazac::form {
 
 struct PageBBuild {
-  int read = 0;         // monthly rows read from the obligor's first row on
-  int taken = 0;        // rows of the period and kind taken onto page B
-  bool failed = false;  // a store failure was shown and nothing was changed
+  int read = 0;   // monthly rows read from the obligor's first row on
+  int taken = 0;  // rows of the period and kind taken onto page B
+  Status status;  // a store failure, shown; nothing was changed
 };
 
 // Rows of the obligor's monthly data taken when their year, month and kind of calculation are

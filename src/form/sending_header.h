@@ -81,7 +81,7 @@ struct HeaderMessage {
 struct EntryCheck {
   std::vector<HeaderMessage> messages;
   bool stopped = false;
-  bool passed() const { return messages.empty(); }
+  bool ok() const { return messages.empty(); }
 };
 EntryCheck checkEntry(const SendingHeader& header, HeaderField entry,
                       HeaderWindow window = HeaderWindow::Sending);
@@ -99,7 +99,7 @@ EntryCheck acceptEntry(SendingHeader& header, HeaderField entry,
 struct ProcessingCheck {
   std::vector<HeaderMessage> notices;
   std::optional<HeaderMessage> failure;
-  bool passed() const { return !failure.has_value(); }
+  bool ok() const { return !failure.has_value(); }
 };
 ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& header,
                                 HeaderWindow window = HeaderWindow::Sending);

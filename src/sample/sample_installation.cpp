@@ -428,8 +428,7 @@ void writePaymentFile(const fs::path& file, const Obligor& o, const std::vector<
   }
 }
 
-void addObligors(Context& ctx, SampleSummary& summary) {
-  std::string& error = summary.error;
+void addObligors(Context& ctx, SampleSummary& summary, std::string& error) {
   const std::vector<Obligor> obligors = {
       {1, sampleMB(1234567), "0000", "0000000000000", "PRIMJER d.o.o.", "Ilica 1, 10000 Zagreb",
        "Ivana Primjer", "01/2345678", "info@primjer.hr", "01", 0},
@@ -524,21 +523,25 @@ std::string createInstallationTables(Context& ctx) {
 SampleSummary buildSampleInstallation(Context& ctx, const fs::path& municipalityList) {
   SampleSummary summary;
   if (municipalityList.empty()) {
-    summary.error = "nije pronađen popis općina (data/opcine.csv)";
+    summary.status = Status::refused("nije pronađen popis općina (data/opcine.csv)");
     return summary;
   }
-  summary.error = createInstallationTables(ctx);
-  if (!summary.ok()) return summary;
+  std::string error = createInstallationTables(ctx);
+  if (!error.empty()) {
+    summary.status = Status::refused(error);
+    return summary;
+  }
   const auto loaded = loadMunicipalityList(ctx, municipalityList);
-  if (!loaded.ok()) {
-    summary.error = loaded.error;
+  if (!loaded.status.ok()) {
+    summary.status = loaded.status;
     return summary;
   }
   summary.municipalities = loaded.loaded;
-  addCodeLists(ctx, summary.error);
-  addControlTable(ctx, summary.error);
-  addParameters(ctx, summary.error);
-  addObligors(ctx, summary);
+  addCodeLists(ctx, error);
+  addControlTable(ctx, error);
+  addParameters(ctx, error);
+  addObligors(ctx, summary, error);
+  if (!error.empty()) summary.status = Status::refused(error);
   return summary;
 }
 

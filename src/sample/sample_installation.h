@@ -10,6 +10,7 @@
 #include <string>
 
 #include "data/context.h"
+#include "data/status.h"
 #include "form/sending_header.h"
 
 namespace obrazac {
@@ -38,8 +39,7 @@ struct SampleSummary {
   int obligors = 0;
   int employees = 0;    // different persons
   int monthlyRows = 0;  // rows of TBZAPOSL.DAT
-  std::string error;    // UTF-8; empty on success
-  bool ok() const { return error.empty(); }
+  Status status;
 };
 
 // Fills the tables of the context's working folder (which should be new) with the sample and

@@ -28,7 +28,7 @@ SendingOutcome runSending(Context& ctx, form::SendingHeader& header, RunReporter
 
   // Page B from the monthly data, then page A; each has shown why it stopped.
   const auto pageB = form::buildPageBRows(ctx, form, reporter);
-  if (pageB.failed || pageB.taken == 0 || !form::buildPageA(ctx, form, reporter).built()) {
+  if (!pageB.status.ok() || pageB.taken == 0 || !form::buildPageA(ctx, form, reporter).built()) {
     out.result = RunResult::Failed;
     return out;
   }

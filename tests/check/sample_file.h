@@ -25,7 +25,7 @@ inline const std::filesystem::path& sampleInstallation() {
     Context ctx(folder.path());
     const auto summary =
         buildSampleInstallation(ctx, std::filesystem::path(OBRAZAC_DATA_DIR) / "opcine.csv");
-    EXPECT_TRUE(summary.ok()) << summary.error;
+    EXPECT_TRUE(summary.status.ok()) << summary.status.text();
     return true;
   }();
   (void)built;

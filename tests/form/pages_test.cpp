@@ -168,7 +168,7 @@ TEST_F(Pages, AStoreThatCannotBeOpenedExclusivelyStopsTheBuild) {
   Context other(dir.path());
   ASSERT_EQ(other.table("OSI").open(), 0);
   const auto b = buildB();
-  EXPECT_TRUE(b.failed);
+  EXPECT_FALSE(b.status.ok());
   EXPECT_EQ(reporter.messages, (std::vector<std::string>{"Greška pri otvaranju TBOSIGUR.DAT"}));
 }
 

@@ -139,7 +139,7 @@ TEST(TakeoverHeaderEntries, AcceptedYearBecomesThePaymentYearEvenWhenRefused) {
   EXPECT_TRUE(acceptEntry(s, HeaderField::Year).stopped);
   EXPECT_EQ(s.paymentYear, "2025");
   s.month = "07";
-  EXPECT_TRUE(acceptEntry(s, HeaderField::Month).passed());
+  EXPECT_TRUE(acceptEntry(s, HeaderField::Month).ok());
   EXPECT_EQ(s.paymentMonth, "07");
 }
 
@@ -269,7 +269,7 @@ TEST_F(ProcessingChecks, ThePaymentTypeMonthRuleIsNotRepeatedByTheButton) {
   SendingHeader h = header();
   h.paymentType = "05";
   h.month = "03";
-  EXPECT_TRUE(checkProcessing(ctx, h).passed());
+  EXPECT_TRUE(checkProcessing(ctx, h).ok());
 }
 
 TEST(ProcessingChecksParameters, AnAuthorisedPersonStillToBeEnteredOrMissingStopsFirst) {

@@ -18,7 +18,7 @@ class SampleInstallation : public ::testing::Test, protected RegisterFixture {
  protected:
   void SetUp() override {
     summary = buildSampleInstallation(ctx, findMunicipalityList());
-    ASSERT_TRUE(summary.ok()) << summary.error;
+    ASSERT_TRUE(summary.status.ok()) << summary.status.text();
   }
 
   // Whether a record with these field values exists under the key.

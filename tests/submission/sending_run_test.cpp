@@ -197,7 +197,7 @@ TEST_F(SendingRun, CollectiveAssemblyStopsOnAListedFileThatIsGone) {
 TEST(CollectiveSending, ThreeObligorsInOneFileWithOneControlNumber) {
   RegisterFixture f;
   const auto sample = buildSampleInstallation(f.ctx, findMunicipalityList());
-  ASSERT_TRUE(sample.ok()) << sample.error;
+  ASSERT_TRUE(sample.status.ok()) << sample.status.text();
   RecordingReporter reporter;
   form::SendingHeader h = sampleMonthHeader(0);
   h.method = form::SendingMethod::Collective;

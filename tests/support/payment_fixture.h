@@ -102,9 +102,9 @@ class SampleFolder {
     static const bool built = [] {
       Context c(folder.path());
       const auto summary = buildSampleInstallation(c, findMunicipalityList());
-      EXPECT_TRUE(summary.ok()) << summary.error;
+      EXPECT_TRUE(summary.status.ok()) << summary.status.text();
       c.closeAll();
-      return summary.ok();
+      return summary.status.ok();
     }();
     (void)built;
     return folder.path();
