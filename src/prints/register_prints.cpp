@@ -28,10 +28,12 @@ void putRight(Page& page, double x, double width, double y, std::string_view cp1
   page.text({.x = x, .y = y, .text = shown(cp1250), .align = Align::Right, .width = width});
 }
 
-// "MB/MBG" of an obligor: the MB, a blank and its unit when there is no MBG, else the MBG.
+// "MB/MBG" of an obligor: the MB, a blank and its unit when there is no MBG (blank, or the
+// zeros a new obligor starts with), else the MBG.
 std::string obligorIdentifier(const Record& pos) {
-  return isBlank(field(pos, "JMBG")) ? field(pos, "MB01") + " " + field(pos, "MB02")
-                                     : field(pos, "JMBG");
+  const std::string mbg = field(pos, "JMBG");
+  return isBlank(mbg) || mbg == "0000000000000" ? field(pos, "MB01") + " " + field(pos, "MB02")
+                                                : mbg;
 }
 
 std::string runningNumber(std::int64_t n) {
