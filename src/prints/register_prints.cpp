@@ -112,7 +112,7 @@ Pages printOsiguranici(Context& ctx, int firma, const Clock& clock) {
 
   // Columns of the detail band and of the captions, on a landscape page.
   constexpr double kName = 40, kArea = 112, kBasis = 126, kPeriod = 152;
-  constexpr double kAmounts[] = {202, 224, 246, 268}, kAmountWidth = 18;
+  constexpr double kAmounts[] = {196, 218, 240, 262}, kAmountWidth = 18;
   BandLayout layout(
       listFrame({.orientation = Orientation::Landscape,
                  .title = "O S I G U R A N I C I",
