@@ -10,6 +10,8 @@ packages=(
   # The desktop program and its offscreen tests: Qt 6 Widgets and Print Support, the fonts
   # that stand in for the window and form fonts.
   qt6-base-dev qt6-base-dev-tools fonts-liberation fonts-dejavu-core
+  # The renderer's tests read the text of the PDF they write.
+  poppler-utils
 )
 # Extra groups of packages can be asked for by name ("qt" is now part of the default list).
 for group in "$@"; do
