@@ -59,7 +59,7 @@ int runTakeover(const Invocation& inv) {
   header.form = entries.header;
   header.inputFile = input.string();
 
-  CliReporter reporter(inv.out, inv.err);
+  CliReporter reporter(inv.err, CliReporter::Status::Shown);
   const SystemClock clock;
   const auto outcome = submission::runTakeover(ctx, header, clock, reporter);
   if (outcome.summary.shown) {
