@@ -3,31 +3,17 @@
 // while it is typed; the run then fills TBOSIGU3, TBOSIGU2 and TBGRESKE in the working folder.
 // Prints the three counts of the summary and the findings. Exit 0 when no selected line has an
 // error, 1 when some line was rejected, 2 when the run could not run.
-#include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <ostream>
 
 #include "check/input_check_run.h"
 #include "check/input_selection_checks.h"
 #include "cli/cli_reporter.h"
 #include "cli/finding_output.h"
-#include "data/fixed_width.h"
+#include "cli/input_findings_list.h"
 
 namespace obrazac::cli {
 namespace {
-
-constexpr const char* kRead = "Ukupno obrađeno redaka";
-constexpr const char* kAccepted = "Retci koji zadovoljavaju kontrolama";
-constexpr const char* kWithErrors = "Podaci sa upozorenjima";
-
-// A row of the findings list TBGRESKE.DAT, UTF-8.
-struct ListedFinding {
-  long long number;
-  std::string jmbg;
-  std::string name;
-  std::string text;
-};
 
 int number(const std::map<std::string, std::string>& o, const char* name) {
   const auto it = o.find(name);
@@ -39,35 +25,6 @@ int number(const std::map<std::string, std::string>& o, const char* name) {
   } catch (const std::logic_error&) {
   }
   throw UsageError(std::string(name) + ": '" + it->second + "' nije broj");
-}
-
-// Calls `visit` with the findings of the run in their order. Returns the store's error code (0
-// when the list was read to its end).
-int forEachListedFinding(Context& ctx, const std::function<void(const ListedFinding&)>& visit) {
-  Table& gre = ctx.table("GRE");
-  if (!gre.isOpen())
-    if (const int rc = gre.open(AccessMode::ReadOnly)) return rc;
-  gre.clear();
-  if (const int rc = gre.set("KEYREDBROJ")) return rc;
-  const Record& r = gre.record();
-  while (gre.next() == 0)
-    visit({r.integer(r.index("RB")), r.display("JMBG"), r.display("PREZIME"), r.display("OPIS")});
-  return gre.error() == err::kRecordNotAvailable ? 0 : gre.error();
-}
-
-void printCounts(std::ostream& out, const check::InputCheckSummary& s) {
-  out << kRead << ": " << s.linesRead << "\n"
-      << kAccepted << ": " << s.linesAccepted << "\n"
-      << kWithErrors << ": " << s.linesWithErrors << "\n";
-}
-
-// A line of the list as the window "Pregled uočenih grešaka" shows it: number, MBG and text.
-void printListLine(std::ostream& out, const ListedFinding& f, bool first) {
-  if (first) out << "\n   Rb MBG           Opis\n";
-  char rb[16];
-  std::snprintf(rb, sizeof rb, "%5lld", f.number);
-  out << rb << " " << f.jmbg << std::string(f.jmbg.size() < 13 ? 13 - f.jmbg.size() : 0, ' ') << " "
-      << f.text << "\n";
 }
 
 // A finding in the shape of the formal control's: the list keeps neither the line number nor a
@@ -118,7 +75,8 @@ int runCheckInput(const Invocation& inv) {
 
   const auto& summary = outcome.summary;
   if (format != OutputFormat::Json)
-    printCounts(format == OutputFormat::Text ? inv.out : inv.err, summary);
+    printInputCounts(format == OutputFormat::Text ? inv.out : inv.err, summary.linesRead,
+                     summary.linesAccepted, summary.linesWithErrors);
   FindingsWriter writer(inv.out, format,
                         {{"linesRead", summary.linesRead},
                          {"linesAccepted", summary.linesAccepted},
@@ -126,7 +84,7 @@ int runCheckInput(const Invocation& inv) {
   bool first = true;
   const int rc = forEachListedFinding(ctx, [&](const ListedFinding& f) {
     if (format == OutputFormat::Text)
-      printListLine(inv.out, f, first);
+      printListedFinding(inv.out, f, first);
     else
       writer.add(sharedRow(f));
     first = false;
