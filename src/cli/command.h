@@ -1,6 +1,7 @@
 // One command of the headless tool: its name, its usage line and the function that runs it.
 // A command returns the process exit code; bad arguments throw UsageError (exit 2, one line on
-// stderr). Output goes to the streams of the invocation so tests can capture it.
+// stderr). Data goes to `out`, messages and progress to `err`, so a script can pipe the one and
+// log the other.
 #pragma once
 
 #include <filesystem>
