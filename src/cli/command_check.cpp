@@ -44,7 +44,10 @@ int runCheck(const Invocation& inv) {
       inv.out, format,
       {{"lines", outcome.lines}, {"errors", outcome.errors}, {"warnings", outcome.warnings}});
   const int rc = check::forEachFinding(ctx, [&](const check::Finding& f) {
-    if (format != OutputFormat::Text) return writer.add(rowOf(f));
+    if (format != OutputFormat::Text) {
+      writer.add(rowOf(f));
+      return;
+    }
     for (const auto& line : check::transcriptLines(f))
       inv.out << utf8FromCp1250(clipRight(line)) << "\n";
   });
