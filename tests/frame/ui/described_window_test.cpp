@@ -1,11 +1,14 @@
 // Windows built from a description of their controls: layout, pictures, the binder to record
 // and window-state fields, refusals and the keyboard every window gets from the frame.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <algorithm>
 
 #include "frame/ui/procedure_window.h"
@@ -205,6 +208,58 @@ TEST_F(DescribedWindowTest, EscapeActsAsTheCancelButton) {
   open();
   key(Qt::Key_Escape);
   EXPECT_TRUE(waitUntil([&] { return active<DescribedWindow>() == nullptr; }));
+}
+
+// Tab pages, a drop list of fixed choices, a spin box and a display field.
+constexpr ControlDescription kPages[] = {
+    {.kind = ControlKind::Tab, .prompt = "Općina"},
+    {.kind = ControlKind::Display, .id = 10, .prompt = "Naziv", .field = "OPC:NAZIV", .chars = 40},
+    {.kind = ControlKind::DropList,
+     .id = 11,
+     .prompt = "Grad",
+     .field = "OPC:GRAD",
+     .choices = "D|N"},
+    {.kind = ControlKind::Tab, .prompt = "Razdoblje"},
+    {.kind = ControlKind::SpinBox, .id = 12, .prompt = "Godina", .field = "year", .chars = 4},
+};
+
+class PagedWindow final : public ProcedureWindow {
+ public:
+  PagedWindow(Desktop& d, std::shared_ptr<ProcedureThread> t)
+      : ProcedureWindow(d, std::move(t), "PagedWindow") {
+    describe(kPages);
+  }
+  int year = 2004;
+
+ protected:
+  std::optional<FieldRef> stateField(std::string_view name) override {
+    if (name == "year") return FieldRef(year, "year");
+    return std::nullopt;
+  }
+};
+
+TEST_F(DescribedWindowTest, TabsHoldTheirControlsAndEveryKindShowsAndTakesItsValue) {
+  auto* w = start<PagedWindow>();
+  Record& opc = w->thread().table("OPC").record();
+  opc.setText(opc.index("NAZIV"), "ZAGREB");
+  opc.setText(opc.index("GRAD"), "D");
+  w->binder().show();
+  auto* tabs = w->findChild<QTabWidget*>();
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->tabText(1), "Razdoblje");
+  EXPECT_TRUE(tabs->widget(1)->isAncestorOf(w->control(12)));
+  EXPECT_EQ(qobject_cast<QLabel*>(w->control(10))->text(), "ZAGREB");
+  auto* grad = qobject_cast<QComboBox*>(w->control(11));
+  EXPECT_EQ(grad->currentText(), "D");
+  grad->setCurrentIndex(1);
+  emit grad->activated(1);
+  EXPECT_EQ(opc.display("GRAD"), "N");
+  auto* godina = qobject_cast<QSpinBox*>(w->control(12));
+  EXPECT_EQ(godina->value(), 2004);
+  godina->setValue(2010);
+  emit godina->editingFinished();
+  EXPECT_EQ(w->year, 2010);
 }
 
 }  // namespace
