@@ -243,7 +243,13 @@ void ProcedureWindow::adopt(const ControlDescription& d, QWidget* widget) {
   }
   if (d.kind == ControlKind::Group || d.kind == ControlKind::Tab || d.kind == ControlKind::List)
     return;
-  if (!control(d.id)) registerField(d.id, widget);
+  // A control the window made may have registered itself; a display is shown, never validated.
+  if (!control(d.id)) {
+    if (d.kind == ControlKind::Display)
+      registerControl(d.id, widget);
+    else
+      registerField(d.id, widget);
+  }
   if (!d.field) return;
   const std::string name = d.field;
   std::optional<FieldRef> ref;

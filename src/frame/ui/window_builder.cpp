@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "frame/ui/dialog_units.h"
 #include "frame/ui/entry_picture.h"
 #include "frame/ui/procedure_window.h"
 
@@ -29,12 +30,11 @@ constexpr int kFixedChars = 40;
 
 class Builder {
  public:
-  Builder(ProcedureWindow& window, const MadeControls& made)
-      : window_(window), made_(made), top_(new QVBoxLayout(&window)) {
-    column_ = top_;
-  }
+  Builder(ProcedureWindow& window, const MadeControls& made) : window_(window), made_(made) {}
 
   void add(const ControlDescription& d) {
+    if (d.x >= 0) return addPlaced(d);
+    if (!top_) column_ = top_ = new QVBoxLayout(&window_);
     switch (d.kind) {
       case ControlKind::Group:
         return addGroup(d);
@@ -51,7 +51,10 @@ class Builder {
 
   void finish() {
     endRow();
-    if (buttons_) top_->addLayout(buttons_);
+    if (buttons_) {
+      if (!top_) top_ = new QVBoxLayout(&window_);
+      top_->addLayout(buttons_);
+    }
     for (std::size_t i = 1; i < order_.size(); ++i) QWidget::setTabOrder(order_[i - 1], order_[i]);
   }
 
@@ -60,6 +63,23 @@ class Builder {
     for (const auto& [control, widget] : made_)
       if (control == id) return widget;
     return nullptr;
+  }
+
+  void addPlaced(const ControlDescription& d) {
+    QWidget* w = made(d.id);
+    if (!w && d.kind == ControlKind::Button) w = new QPushButton(utf8(d.prompt), &window_);
+    if (!w) w = make(d, &window_);
+    if (auto* label = qobject_cast<QLabel*>(w); label && !d.field) label->setText(utf8(d.prompt));
+    const DialogUnits du(window_.font());
+    w->move(du.point(d.x, d.y));
+    if (d.width > 0)
+      w->resize(du.size(d.width, d.height));
+    else
+      w->adjustSize();
+    w->setAccessibleName(utf8(d.prompt ? d.prompt : d.tip).remove('&'));
+    if (d.tip) w->setToolTip(utf8(d.tip));
+    order_.push_back(w);
+    window_.adopt(d, w);
   }
 
   void addGroup(const ControlDescription& d) {
@@ -111,7 +131,7 @@ class Builder {
       row_ = 0;
     }
     QWidget* w = made(d.id);
-    if (!w) w = make(d);
+    if (!w) w = make(d, gridOwner_);
     const QString prompt = utf8(d.prompt);
     if (!d.beside || !line_) {
       endRow();
@@ -132,8 +152,7 @@ class Builder {
     window_.adopt(d, w);
   }
 
-  QWidget* make(const ControlDescription& d) {
-    QWidget* parent = gridOwner_;
+  QWidget* make(const ControlDescription& d, QWidget* parent) {
     const QStringList choices = utf8(d.choices).split('|', Qt::SkipEmptyParts);
     switch (d.kind) {
       case ControlKind::DropList: {
@@ -189,9 +208,9 @@ class Builder {
 
   ProcedureWindow& window_;
   const MadeControls& made_;
-  QVBoxLayout* top_;
-  QVBoxLayout* column_;       // where groups and rows go: the window or the current tab page
-  QWidget* owner_ = nullptr;  // the current tab page, or none
+  QVBoxLayout* top_ = nullptr;     // made with the first control in a row
+  QVBoxLayout* column_ = nullptr;  // where groups and rows go: the window or the current tab page
+  QWidget* owner_ = nullptr;       // the current tab page, or none
   QTabWidget* tabs_ = nullptr;
   QGridLayout* grid_ = nullptr;
   QWidget* gridOwner_ = nullptr;

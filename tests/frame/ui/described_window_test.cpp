@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "frame/ui/dialog_units.h"
 #include "frame/ui/procedure_window.h"
 #include "support/ui/desktop_fixture.h"
 
@@ -260,6 +261,39 @@ TEST_F(DescribedWindowTest, TabsHoldTheirControlsAndEveryKindShowsAndTakesItsVal
   godina->setValue(2010);
   emit godina->editingFinished();
   EXPECT_EQ(w->year, 2010);
+}
+
+// Controls the window fixes in dialog units stand there, whatever the font.
+constexpr ControlDescription kPlaced[] = {
+    {.kind = ControlKind::Display, .id = 3, .prompt = "i plaćenim doprinosima", .x = 57, .y = 54},
+    {.kind = ControlKind::Button,
+     .id = 5,
+     .prompt = "OK",
+     .role = ButtonRole::Ok,
+     .x = 158,
+     .y = 76,
+     .width = 35,
+     .height = 14},
+};
+
+class PlacedWindow final : public ProcedureWindow {
+ public:
+  PlacedWindow(Desktop& d, std::shared_ptr<ProcedureThread> t)
+      : ProcedureWindow(d, std::move(t), "PlacedWindow") {
+    setDialogSize(197, 91);
+    describe(kPlaced);
+  }
+};
+
+TEST_F(DescribedWindowTest, PlacedControlsStandAtTheirDialogUnits) {
+  auto* w = start<PlacedWindow>();
+  const DialogUnits du(w->font());
+  auto* text = qobject_cast<QLabel*>(w->control(3));
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->text(), QString::fromUtf8("i plaćenim doprinosima"));
+  EXPECT_EQ(text->pos(), du.point(57, 54));
+  EXPECT_EQ(w->control(5)->geometry(), du.rect(158, 76, 35, 14));
+  EXPECT_EQ(w->layout(), nullptr);
 }
 
 }  // namespace
