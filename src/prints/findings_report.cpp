@@ -6,7 +6,7 @@
 #include "data/picture.h"
 #include "prints/list_frame.h"
 #include "prints/table_scan.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 
 namespace obrazac::prints {
 namespace {

@@ -7,7 +7,7 @@
 #include "data/picture.h"
 #include "submission/control_number.h"
 #include "submission/output_files.h"
-#include "submission/record_format.h"
+#include "data/record_format.h"
 #include "submission/work_files.h"
 
 namespace obrazac::prints {
