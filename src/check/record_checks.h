@@ -43,7 +43,7 @@ class RecordChecker {
     int month = 0, year = 0;  // the form's period
     ItemAmounts amounts{};
     ExpectedContributions expected;
-    const ControlRow* control = nullptr;  // set by the ControlRow step
+    const ControlRow* control = nullptr;  // set by the ControlTableRow step
   };
 
   void checkSender(std::string_view line, FindingSink& sink);       // type 0
@@ -53,7 +53,7 @@ class RecordChecker {
   void checkFileClosing(std::string_view line, FindingSink& sink);  // type 9
 
   // Runs every step of the table on the line; a finding carries the context given.
-  void run(const FieldCheckList& steps, std::string_view line, std::string_view context,
+  void run(const FieldCheckList& list, std::string_view line, std::string_view context,
            FindingSink& sink);
   bool passes(const FieldCheckList::Step& step, std::string_view line);
   // The bounds of the row's control-table row; none before it is looked up or without one.
