@@ -58,7 +58,7 @@ Options parseOptions(const Invocation& inv, std::size_t from, bool allowFrom) {
 }
 
 int keyIndexOf(const TableDecl& t, const std::string& key) {
-  const int k = t.keyIndex(key);
+  const int k = t.findKey(key);
   if (k < 0) throw UsageError("tablica " + t.file + " nema ključ '" + key + "'");
   return k;
 }
