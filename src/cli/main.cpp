@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/working_folder.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     if (c.name != name) continue;
     obrazac::cli::Invocation inv{workDir, rest, std::cout, std::cerr, std::cin};
     try {
+      if (const int rc = obrazac::cli::prepareWorkingFolder(name, workDir, std::cerr)) return rc;
       return c.run(inv);
     } catch (const obrazac::cli::UsageError& e) {
       std::cerr << "obrazac-cli " << name << ": " << e.what() << "\n";
