@@ -25,7 +25,8 @@ constexpr const char* kKept = "prije";            // copies of the tables change
 constexpr const char* kPlan = "NOVO";        // the renames, while the change can still be undone
 constexpr const char* kJournal = "ZAMJENA";  // the same list once the change counts as made
 constexpr std::string_view kPartial = ".dio";
-constexpr std::string_view kAbsent = ".nema";  // marks a table that did not exist before
+constexpr std::string_view kAbsent = ".nema";     // marks a table that did not exist before
+constexpr std::string_view kSettled = ".gotovo";  // a change's folder on its way out
 
 bool present(const fs::path& p) {
   std::error_code ec;
@@ -204,8 +205,11 @@ std::string FolderSwap::undo() {
 }
 
 void FolderSwap::finish() {
+  // Settled in one rename: a folder removed half way must not read as a change to undo.
   std::error_code ec;
-  fs::remove_all(folder_, ec);
+  const fs::path settled(folder_.string() + std::string(kSettled));
+  fs::rename(folder_, settled, ec);
+  fs::remove_all(ec ? folder_ : settled, ec);
   syncFolder(workDir_);
   removeLockFile(folder_);
   lock_.release();
@@ -225,9 +229,11 @@ std::vector<std::string> recoverInterruptedSwap(const fs::path& workDir) {
     ShareLock lock;
     if (lock.acquire(folder, AccessMode::DenyAll) != 0) continue;  // its run lives
     if (!present(folder)) continue;  // settled by its own run just now
-    const bool old = folder.filename().string().starts_with(kOldStagingPrefix);
+    const std::string name = folder.filename().string();
+    const bool old = name.starts_with(kOldStagingPrefix);
     if (old && !fs::is_empty(folder / kOldAside, ec) && !ec) continue;  // the user's originals
-    if (std::string why = old ? std::string() : settle(folder, workDir); !why.empty()) {
+    const bool settled = old || name.ends_with(kSettled);
+    if (std::string why = settled ? std::string() : settle(folder, workDir); !why.empty()) {
       problems.push_back("Prekinuta zamjena u " + folder.string() + " nije dovršena: " + why);
       continue;
     }

@@ -14,7 +14,7 @@ using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
 
-constexpr int kFiles = 40;
+constexpr int kFiles = 30;
 
 std::string nameOf(int i) {
   return "T" + std::to_string(1000 + i) + ".DAT";
@@ -34,7 +34,7 @@ bool replaceAll(const fs::path& dir) {
 TEST(FolderSwap, AKilledSwapIsUndoneOrFinishedByTheNextStart) {
   TempDir before;
   for (int i = 0; i < kFiles; ++i) writeFile(before / nameOf(i), "staro " + std::to_string(i));
-  testing::expectAllOrNothing(before.path(), replaceAll, 16);
+  testing::expectAllOrNothing(before.path(), replaceAll, 12);
 }
 
 // A change whose process lives is left to it; once it ends without a commit, the kept table is

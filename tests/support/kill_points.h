@@ -27,28 +27,9 @@ struct FolderState {
   bool operator==(const FolderState&) const = default;
 };
 
-// The rows of every keyed table in insertion order (the walks by key follow from them).
-inline FolderDump rowsOf(const std::filesystem::path& dir) {
-  FolderDump dump;
-  Context ctx(dir);
-  for (const auto& decl : allTables()) {
-    if (decl.kind != TableKind::Keyed || tableByFile(decl.file) != &decl) continue;
-    if (!std::filesystem::exists(tablePath(dir, decl))) continue;
-    Table& t = ctx.table(decl.prefix);
-    auto& rows = dump[decl.file][""];
-    if (t.open(AccessMode::ReadOnly) != 0) {
-      rows.push_back("open " + std::to_string(t.error()));
-      continue;
-    }
-    t.setPhysical();
-    while (t.next() == 0) rows.push_back(recordText(t.record()));
-    t.close();
-  }
-  return dump;
-}
-
 inline FolderState stateOf(const std::filesystem::path& dir) {
-  FolderState s{rowsOf(dir), {}, {}};
+  // Insertion order only: the walks by key follow from the rows, and the kills are many.
+  FolderState s{dumpTables(dir, false), {}, {}};
   // A keyed table's file changes its bytes when its rows are written back; its rows count.
   for (auto& [name, bytes] : folderContents(dir)) {
     const TableDecl* table = tableByFile(name);
