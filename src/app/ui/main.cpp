@@ -11,6 +11,7 @@
 
 #include "app/ui/main_frame.h"
 #include "app/ui/screenshots.h"
+#include "app/ui/start_checks.h"
 #include "frame/ui/error_manager.h"
 #include "frame/ui/prompter.h"
 #include "frame/ui/settings_manager.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
   if (options.isSet(screenshots))
     return obrazac::ui::takeScreenshots(prompter, errors, settings, workDir, shotsPath);
 
+  obrazac::ui::settleWorkingFolder(prompter, workDir);
   obrazac::ui::MainFrame frame(prompter, errors, settings, workDir);
   frame.show();
   return app.exec();
