@@ -28,10 +28,10 @@
 #include <string_view>
 #include <vector>
 
-#include "sample/sample_installation.h"
 #include "check/formal_control.h"
 #include "data/codepage.h"
 #include "data/context.h"
+#include "sample/sample_installation.h"
 #include "step_timing.h"
 #include "support/sample_submission.h"
 
@@ -186,7 +186,7 @@ int run(const Options& o) {
       Context ctx(dir);
       outcome = check::runFormalControl(ctx, file, clock, reporter);
     });
-    require(outcome.checked, "control: " + reporter.last);
+    require(outcome.status.ok(), "control: " + reporter.last);
     require(outcome.lines == source.lines(), "control: not every line was read");
     fs::remove(rawFile);
     const Timing r = measure([&] { rawInsert(source, rawFile); });

@@ -16,9 +16,9 @@
 #include <filesystem>
 #include <string>
 
-#include "sample/sample_installation.h"
 #include "check/formal_control.h"
 #include "data/context.h"
+#include "sample/sample_installation.h"
 #include "support/sample_submission.h"
 
 namespace {
@@ -62,7 +62,7 @@ void check(const std::string& bytes) {
   static const FixedClock clock(Date::fromParts(1, 10, 2026));
   Quiet reporter;
   const auto out = check::runFormalControl(ctx, file, clock, reporter);
-  if (!out.checked && out.failure.empty()) std::abort();  // a refusal always says why
+  if (!out.status.ok() && out.status.text().empty()) std::abort();  // a refusal always says why
 }
 
 }  // namespace

@@ -9,9 +9,12 @@
 #include "app/application_parameters.h"
 #include "check/batch_queue.h"
 #include "check/code_lookups.h"
+#include "check/file_structure_checks.h"
 #include "check/record_checks.h"
+#include "data/fixed_width.h"
 #include "data/picture.h"
 #include "data/record_format.h"
+#include "data/text_table.h"
 
 namespace obrazac::check {
 namespace fs = std::filesystem;
@@ -111,42 +114,52 @@ struct ReadOutcome {
 
 // Reads every line of the copy and checks it, handing the lines over in batches; runs on its own
 // thread while the calling one stores what it hands over. Stops early when the storing side
-// stops the queue.
-void readAndCheck(Table& copy, CodeLookups& lookups, const Clock& clock,
+// stops the queue. The findings on the shape of the whole file come last and belong to the last
+// line, so that line stays in the batch until the reading ends.
+void readAndCheck(TextTable& copy, CodeLookups& lookups, const Clock& clock,
                   BatchQueue<CheckedLines>& queue, ReadOutcome& out) {
   try {
     RecordChecker checker(lookups, clock);
+    FileStructureChecker structure;
     CollectingSink sink;
     const Record& in = copy.record();
     const int redak = in.index("REDAK"), tip = in.index("TIP");
     CheckedLines batch = queue.takeEmpty();
     batch.restart(1);
-    bool stopped = false;
+    sink.startLine(batch, 0);
     copy.setPhysical();
     while (copy.next() == 0) {
       const std::int64_t n = ++out.lines;
+      if (batch.count == kBatchLines) {
+        if (!queue.push(std::move(batch))) {
+          queue.close();
+          return;
+        }
+        batch = queue.takeEmpty();
+        batch.restart(n);
+      }
       // The reader pads a short line with blanks, so its type is blank and it gets no checks.
       std::string& line = batch.nextText();
       line.assign(in.text(redak)).append(in.text(tip));
       sink.startLine(batch, n);
       checker.check(line, sink);
+      structure.check(line.back(), copy.lineShape().length, sink);
       batch.marked[batch.count++] = sink.lineHasFindings() ? 'D' : ' ';
-      if (batch.count == kBatchLines) {
-        if (!queue.push(std::move(batch))) {
-          stopped = true;
-          break;
-        }
-        batch = queue.takeEmpty();
-        batch.restart(n + 1);
-      }
     }
-    if (!stopped) {
-      if (batch.count > 0) queue.push(std::move(batch));
-      if (copy.error() != err::kRecordNotAvailable) {
-        out.readFailed = true;
-        out.readError = copy.errorText();
-      }
+    if (copy.error() != err::kRecordNotAvailable) {
+      out.readFailed = true;
+      out.readError = copy.errorText();
+    } else if (copy.stepOverEndMark()) {
+      // The lines a Ctrl-Z hides are not checked; whether they hold anything is told.
+      bool hidden = false;
+      do {
+        while (!hidden && copy.next() == 0) hidden = !isBlank(copy.lineOf(in));
+      } while (!hidden && copy.stepOverEndMark());
+      if (hidden) structure.hiddenData(out.lines + 1, sink);
     }
+    structure.finish(sink);
+    if (batch.count > 0 && sink.lineHasFindings()) batch.marked[batch.count - 1] = 'D';
+    if (batch.count > 0 || !batch.findings.empty()) queue.push(std::move(batch));
     out.errors = sink.errors;
     out.warnings = sink.warnings;
   } catch (...) {
@@ -165,12 +178,11 @@ class Run {
  private:
   FormalControlOutcome& fail(const std::string& message) {
     reporter_.message(message);
-    out_.failure = message;
-    out_.checked = false;
+    out_.status = Status::refused(message);
     return out_;
   }
   bool takeFile();
-  bool readLines(Table& copy, Table& lines, Table& findings);
+  bool readLines(TextTable& copy, Table& lines, Table& findings);
   bool storeLines(BatchQueue<CheckedLines>& queue, Table& lines, Table& findings);
 
   Context& ctx_;
@@ -226,8 +238,8 @@ FormalControlOutcome Run::execute() {
   }
 
   // Every line, then the keys of both tables built once.
-  out_.checked = readLines(copy, lines, findings);
-  if (!out_.checked) {
+  const bool checked = readLines(dynamic_cast<TextTable&>(copy), lines, findings);
+  if (!checked) {
     // A half-written result would pass for the whole file's: both tables stay empty.
     lines.rollback();
     findings.rollback();
@@ -245,7 +257,7 @@ FormalControlOutcome Run::execute() {
   copy.open(AccessMode::ReadOnly);
   reopenShared(lines);
   reopenShared(findings);
-  if (out_.checked) reporter_.status("Izvršena je kontrola datoteke.");
+  if (out_.status.ok()) reporter_.status("Izvršena je kontrola datoteke.");
   return out_;
 }
 
@@ -270,7 +282,7 @@ bool Run::takeFile() {
 
 // The lines are read and checked on a second thread while this one stores them, so the checks
 // cost no waiting beside the writing of the tables.
-bool Run::readLines(Table& copy, Table& lines, Table& findings) {
+bool Run::readLines(TextTable& copy, Table& lines, Table& findings) {
   CodeLookups lookups(ctx_, clock_);
   BatchQueue<CheckedLines> queue(kBatchesWaiting);
   ReadOutcome read;

@@ -2,7 +2,10 @@
 // of the register, produced here or elsewhere, is copied over TBVELOR1.TXT in the working folder
 // and read line by line; every line becomes a row of TBIZLAZ.DAT and every finding a row of
 // TBIZLAZ1.DAT, both filled by append with one key build at the end. The file itself is never
-// changed, and findings never stop the run.
+// changed, and findings never stop the run. Besides the checks of each record, the file as a
+// whole is checked: a file that is empty, opens or ends with the wrong record, leaves a form
+// without its closing record, has lines of another length or data behind a Ctrl-Z gets
+// findings of type "F", so that no such file passes as a submission file without errors.
 //
 // A file that cannot be taken (missing, a folder, unreadable), an authorised person still to be
 // entered, or work tables that cannot be taken or written end the run with a message; the
@@ -15,16 +18,16 @@
 
 #include "data/context.h"
 #include "data/date.h"
+#include "data/status.h"
 #include "frame/run_reporter.h"
 
 namespace obrazac::check {
 
 struct FormalControlOutcome {
-  bool checked = false;       // every line was read and its findings are in the tables
+  Status status;              // ok: every line was read and its findings are in the tables
   std::int64_t lines = 0;     // lines read
   std::int64_t errors = 0;    // findings of type "F"
   std::int64_t warnings = 0;  // findings of type "U"
-  std::string failure;        // UTF-8: why the file was not checked
 };
 
 FormalControlOutcome runFormalControl(Context& ctx, const std::filesystem::path& file,

@@ -3,6 +3,7 @@
 #include "app/application_parameters.h"
 #include "check/input_line_checks.h"
 #include "check/line_selection.h"
+#include "check/payment_file.h"
 #include "check/payment_line.h"
 #include "data/codepage.h"
 #include "data/fixed_width.h"
@@ -49,11 +50,12 @@ class Run {
   void finish();
   bool stop(std::string message, std::string field = {}) {
     reporter_.message(message);
-    out_.failure = std::move(message);
+    out_.status = Status::refused(std::move(message));
     out_.failedField = std::move(field);
     return false;
   }
   void empty(Table& t, const char* name, bool withErrorText);
+  void keepFinding(const PaymentLine& line, std::string_view message);
   void writeFailed(Table& t);
 
   Context& ctx_;
@@ -81,6 +83,14 @@ void Run::empty(Table& t, const char* name, bool withErrorText) {
   text += name;
   if (withErrorText) text += " " + std::string(t.errorText());
   reporter_.message(text);
+}
+
+void Run::keepFinding(const PaymentLine& line, std::string_view message) {
+  const auto number = numbers_.take();
+  if (number && appendFinding(gre_, line, message, *number) == 0)
+    ++out_.findings;
+  else
+    ++out_.findingsNotKept;
 }
 
 // A work row that cannot be written is shown once; the run goes on.
@@ -129,6 +139,9 @@ bool Run::prepare() {
 
   // 6. The copy opens.
   if (osi1_.open() != 0) return stop("Greška. Open TBUPLATE " + std::string(osi1_.errorText()));
+  // A file whose lines end in CR alone would be read as one line.
+  if (const Status ends = PaymentFileReader(osi1_).checkLineEnds(); !ends.ok())
+    return stop(ends.text(), "GLO:UlazFile");
 
   // 7. The employer and the identifiers its lines carry.
   Table& pos = ctx_.table("POS");
@@ -172,10 +185,17 @@ void Run::readFile() {
   LineCheckResult result;
   InputCheckSummary& s = out_.summary;
 
-  osi1_.setPhysical();
-  while (osi1_.next() == 0) {
+  PaymentFileReader reader(osi1_);
+  while (reader.next(line)) {
+    // A line too long to hold, or hidden behind the end mark, is reported; a selected one is
+    // never accepted.
+    const bool faulty = !reader.fault().empty();
+    if (faulty) keepFinding(line, reader.fault());
+    if (reader.hidden()) {
+      if (lineSelected(lines_, line)) ++s.linesWithErrors;
+      continue;
+    }
     ++s.linesRead;
-    readPaymentLine(osi1_.record(), line);
 
     // Every line is kept as read, with the chosen period.
     Record& all = osi4_.record();
@@ -193,14 +213,8 @@ void Run::readFile() {
     fillPersonRow(accepted, line, lines_.year, lines_.month, lines_.paymentType);
 
     checker.check(line, person, result);
-    for (const auto& f : result.findings) {
-      const auto number = numbers_.take();
-      if (number && appendFinding(gre_, line, f.message, *number) == 0)
-        ++out_.findings;
-      else
-        ++out_.findingsNotKept;
-    }
-    if (result.erroneous) {
+    for (const auto& f : result.findings) keepFinding(line, f.message);
+    if (result.erroneous || faulty) {
       ++s.linesWithErrors;
     } else if (osi3_.append() == 0) {
       ++s.linesAccepted;
@@ -219,7 +233,6 @@ void Run::finish() {
     reporter_.message("Nije upisano nalaza u TBGRESKE: " + std::to_string(out_.findingsNotKept));
 
   reporter_.status("Ukupno obrađeno=" + formatNumber(Decimal(out_.summary.linesRead), "n5"));
-  out_.completed = true;
   // Open to the lists of the window.
   for (Table* t : {&osi1_, &osi3_, &osi4_, &gre_}) submission::reopenShared(*t);
 }

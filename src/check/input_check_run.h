@@ -5,8 +5,10 @@
 // go into TBOSIGU2.DAT. All three tables are emptied first, so a run never shows an earlier one.
 //
 // A selection or file the run cannot use stops it before any line is read, with the message the
-// window shows (outcome.failure). A line, however broken, never stops the run: the checks say
-// what is wrong with it. The file is streamed; memory does not grow with its size.
+// window shows (outcome.status); so does a file whose lines end in CR alone. A line, however
+// broken, never stops the run: the checks say what is wrong with it, and a line longer than a
+// payment line or hidden behind a Ctrl-Z is a finding of its own. The file is streamed; memory
+// does not grow with its size.
 #pragma once
 
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include "check/input_findings.h"
 #include "data/context.h"
 #include "data/date.h"
+#include "data/status.h"
 #include "frame/run_reporter.h"
 
 namespace obrazac::check {
@@ -43,8 +46,7 @@ struct InputCheckSummary {
 };
 
 struct InputCheckOutcome {
-  bool completed = false;   // the file was read to its end
-  std::string failure;      // UTF-8: why the run stopped before reading (shown to the user)
+  Status status;            // ok: the file was read to its end; else why the run stopped first
   std::string failedField;  // the window field that gets the focus ("GLO:UlazFile"), or empty
   InputCheckSummary summary;
   int findings = 0;         // rows written to TBGRESKE.DAT

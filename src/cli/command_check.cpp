@@ -31,7 +31,7 @@ int runCheck(const Invocation& inv) {
   const SystemClock clock;
   CliReporter reporter(inv.err);
   const auto outcome = check::runFormalControl(ctx, file, clock, reporter);
-  if (!outcome.checked) return 2;
+  if (!outcome.status.ok()) return 2;
   if (!check::writeTranscript(ctx, reporter).written)
     inv.err << "Greška pri formiranju TBIZLAZ2.TXT\n";
   inv.err << "Izvršena je kontrola datoteke.\n";

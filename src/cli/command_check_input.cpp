@@ -71,7 +71,7 @@ int runCheckInput(const Invocation& inv) {
   const SystemClock clock;
   CliReporter reporter(inv.err);
   const auto outcome = check::runInputCheck(ctx, clock, s, reporter);
-  if (!outcome.completed) return 2;
+  if (!outcome.status.ok()) return 2;
 
   const auto& summary = outcome.summary;
   if (format != OutputFormat::Json)

@@ -44,6 +44,7 @@ int TextTable::open(AccessMode mode) {
   readOffset_ = 0;
   bufferLength_ = 0;  // a new stream: what was read of the last one no longer holds
   current_ = {};
+  restartWalk();
   return ok();
 }
 
@@ -77,19 +78,30 @@ int TextTable::empty() {
 int TextTable::setPhysical() {
   if (!file_ptr_) return fail(err::kFileNotOpen);
   readOffset_ = 0;
+  restartWalk();
   return ok();
+}
+
+void TextTable::restartWalk() {
+  shape_ = {};
+  endMarkOffset_ = -1;
+  pastEndMark_ = false;
 }
 
 // Reads the line that begins at offset, without its line end, keeping no more bytes than a
 // record can hold (so a line of a gigabyte costs no memory); 33 at the end of the data. The file
-// is read in blocks and each line found with memchr, not byte by byte.
-int TextTable::readLineAt(long offset, std::string& line, long& nextOffset) {
+// is read in blocks and each line found with memchr, not byte by byte. The shape gets the line's
+// whole length and whether a CR stands in it before anything but LF.
+int TextTable::readLineAt(long offset, std::string& line, long& nextOffset, LineShape& shape) {
   constexpr long kBlock = 1 << 16;
   line.clear();
+  shape.length = 0;
+  shape.bareCR = false;
   if (!buffer_) buffer_ = std::make_unique<char[]>(kBlock);
   const auto keep = static_cast<std::size_t>(width_) + 1;  // one more for a CR before LF
   long pos = offset;
   bool lineEnd = false;
+  bool endsInCR = false;  // the bytes read so far end in a CR
   for (bool first = true; !lineEnd; first = false) {
     if (pos < bufferStart_ || pos >= bufferStart_ + bufferLength_) {
       const ssize_t n = pread(fileno(file_ptr_), buffer_.get(), kBlock, pos);
@@ -110,6 +122,11 @@ int TextTable::readLineAt(long offset, std::string& line, long& nextOffset) {
     const void* newline = std::memchr(at, '\n', available);
     const std::size_t length =
         newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - at) : available;
+    if (length > 0) {
+      if (endsInCR || std::memchr(at, '\r', length - 1)) shape.bareCR = true;
+      endsInCR = at[length - 1] == '\r';
+    }
+    shape.length += static_cast<std::int64_t>(length);
     if (line.size() < keep) line.append(at, std::min(length, keep - line.size()));
     pos += static_cast<long>(length);
     if (newline) {
@@ -117,6 +134,7 @@ int TextTable::readLineAt(long offset, std::string& line, long& nextOffset) {
       lineEnd = true;
     }
   }
+  if (endsInCR) --shape.length;
   if (!line.empty() && line.back() == '\r' && pos - offset <= static_cast<long>(keep) + 1)
     line.pop_back();
   nextOffset = pos;
@@ -167,19 +185,41 @@ int TextTable::next() {
   record_.clear();
   // At the end the walk stays where it is, so a line appended later is the next one read.
   long nextOffset = readOffset_;
-  if (const int rc = readLineAt(readOffset_, line_, nextOffset)) return fail(rc);
+  const std::int64_t number = shape_.number;
+  endMarkOffset_ = -1;
+  if (const int rc = readLineAt(readOffset_, line_, nextOffset, shape_)) {
+    // The block read holds the byte the line would begin with.
+    const bool atMark = rc == err::kRecordNotAvailable && readOffset_ >= bufferStart_ &&
+                        readOffset_ < bufferStart_ + bufferLength_ &&
+                        buffer_[static_cast<std::size_t>(readOffset_ - bufferStart_)] == kCtrlZ;
+    if (atMark) endMarkOffset_ = readOffset_;
+    return fail(rc);
+  }
+  shape_.number = number + 1;
+  shape_.pastEndMark = pastEndMark_;
   recordFromLine(line_, record_);
   current_ = Position{readOffset_ + 1};  // positions count from 1: 0 means none
   readOffset_ = nextOffset;
   return ok();
 }
 
+bool TextTable::stepOverEndMark() {
+  if (!file_ptr_ || endMarkOffset_ < 0) return false;
+  long offset = endMarkOffset_;
+  while (byteAt(offset) == kCtrlZ) ++offset;
+  readOffset_ = offset;
+  endMarkOffset_ = -1;
+  pastEndMark_ = true;
+  return true;
+}
+
 int TextTable::reget(Position p) {
   if (!file_ptr_) return fail(err::kFileNotOpen);
   if (p.row <= 0) return fail(err::kRecordNotFound);
   long nextOffset = 0;
+  LineShape shape;
   record_.clear();
-  if (const int rc = readLineAt(static_cast<long>(p.row - 1), line_, nextOffset))
+  if (const int rc = readLineAt(static_cast<long>(p.row - 1), line_, nextOffset, shape))
     return fail(rc == err::kRecordNotAvailable ? err::kRecordNotFound : rc);
   recordFromLine(line_, record_);
   current_ = p;
@@ -230,7 +270,8 @@ std::int64_t TextTable::records() {
   std::int64_t n = 0;
   long offset = 0, nextOffset = 0;
   std::string line;
-  while (readLineAt(offset, line, nextOffset) == err::kOk) {
+  LineShape shape;
+  while (readLineAt(offset, line, nextOffset, shape) == err::kOk) {
     ++n;
     offset = nextOffset;
   }

@@ -3,8 +3,13 @@
 // multiple of 8 columns, cuts long lines and stops at a Ctrl-Z that begins a line. Appending
 // overwrites a Ctrl-Z that ends the file and first ends a last line left without CR LF. Tables
 // with the OEM attribute hold code page 852 on disk. Keys do not exist here (error 80).
+//
+// What the reading rules pass over without a word (the tail of a long line, a CR that is no line
+// end, the lines behind a Ctrl-Z) is kept for the caller: the shape of each line read, and a way
+// on past the end mark, so that a run can report what it did not take.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -49,13 +54,29 @@ class TextTable final : public Table {
   int commit() override { return fail(err::kUnsupportedFunction); }
   int rollback() override { return fail(err::kUnsupportedFunction); }
 
+  // What next() saw of the line it read last, beyond what the record holds.
+  struct LineShape {
+    std::int64_t number = 0;   // the line's number in the file, from 1
+    std::int64_t length = 0;   // its bytes before the line end; the record holds the first ones
+    bool bareCR = false;       // a CR in it before anything but LF: line ends of another system,
+                               // which run the lines into one
+    bool pastEndMark = false;  // it stands behind a Ctrl-Z that ended the file
+  };
+  const LineShape& lineShape() const { return shape_; }
+
+  // After next() ended at a Ctrl-Z that begins a line: steps over the Ctrl-Z bytes there, so that
+  // next() reads on into what the mark hides, from the rest of the mark's own line. False
+  // when the walk ended at the true end of the file.
+  bool stepOverEndMark();
+
   // The record as one line of fixed columns, and back (no code-page conversion).
   std::string lineOf(const Record& r) const;
   void recordFromLine(std::string_view line, Record& r) const;
 
  private:
-  int readLineAt(long offset, std::string& line, long& nextOffset);
+  int readLineAt(long offset, std::string& line, long& nextOffset, LineShape& shape);
   int byteAt(long offset);
+  void restartWalk();
 
   std::FILE* file_ptr_ = nullptr;
   ShareLock lock_;
@@ -67,6 +88,9 @@ class TextTable final : public Table {
   long bufferStart_ = 0;
   long bufferLength_ = 0;
   std::string line_;
+  LineShape shape_;
+  long endMarkOffset_ = -1;   // the Ctrl-Z the last next() stopped at, or -1
+  bool pastEndMark_ = false;  // the walk stepped over an end mark
 };
 
 }  // namespace obrazac

@@ -6,6 +6,7 @@
 #include "check/input_findings.h"
 #include "check/input_line_checks.h"
 #include "check/line_selection.h"
+#include "check/payment_file.h"
 #include "check/payment_line.h"
 #include "data/codepage.h"
 #include "data/fixed_width.h"
@@ -53,7 +54,8 @@ class Takeover {
   bool copyInput();
   bool readEmployer();
   bool readLines();
-  void takeLine(const check::PaymentLine& line, check::LineChecker& checker);
+  void takeLine(const check::PaymentLine& line, const check::PaymentFileReader& reader,
+                check::LineChecker& checker);
   void addFinding(const check::PaymentLine& line, std::string_view message);
 
   Context& ctx_;
@@ -159,6 +161,12 @@ bool Takeover::copyInput() {
     fail("Greška. Open TBUPLATE " + std::string(input.errorText()));
     return false;
   }
+  // A file whose lines end in CR alone would be read as one line: it is refused before the old
+  // page B rows go.
+  if (const Status ends = check::PaymentFileReader(input).checkLineEnds(); !ends.ok()) {
+    fail(ends.text(), HeaderField::InputFile);
+    return false;
+  }
   return true;
 }
 
@@ -209,15 +217,11 @@ bool Takeover::readLines() {
   check::LineChecker checker(ctx_, clock_, check::LinePath::Takeover,
                              {h_.obligorKind, form_.paymentType, form_.year, form_.month});
   Table& input = ctx_.table("OSI1");
+  check::PaymentFileReader reader(input);
   check::PaymentLine line;
-  input.setPhysical();
-  int rc;
-  while ((rc = input.next()) == 0) {
-    check::readPaymentLine(input.record(), line);
-    takeLine(line, checker);
-  }
+  while (reader.next(line)) takeLine(line, reader, checker);
   // A file that cannot be read to its end would give a form of part of it.
-  if (rc != err::kRecordNotAvailable) {
+  if (reader.error() != 0) {
     reporter_.message("Greška. Read TBUPLATE " + std::string(input.errorText()));
     lineFailed_ = true;
   }
@@ -236,16 +240,27 @@ bool Takeover::readLines() {
   return true;
 }
 
-void Takeover::takeLine(const check::PaymentLine& line, check::LineChecker& checker) {
+void Takeover::takeLine(const check::PaymentLine& line, const check::PaymentFileReader& reader,
+                        check::LineChecker& checker) {
   TakeoverSummary& sum = out_.summary;
+  const bool selected = check::lineSelected(selection_, line);
+  // A line too long to hold, or hidden behind the end mark, is reported; when it belongs to the
+  // form, the form would miss what it dropped, so no file is made.
+  const bool faulty = !reader.fault().empty();
+  if (faulty) {
+    addFinding(line, reader.fault());
+    ++sum.withMessage;
+    if (selected) lineFailed_ = true;
+  }
+  if (reader.hidden()) return;
   ++sum.read;
   // The rows of one person follow each other; an amount of 0 may stand for the person's
   // positive amount in another row.
   person_.take(line.jmbg, line.amounts);
 
-  if (!check::lineSelected(selection_, line)) {
+  if (!selected) {
     addFinding(line, "Redak nije preuzet.");
-    ++sum.withMessage;
+    if (!faulty) ++sum.withMessage;
     return;
   }
   const std::string name = utf8FromCp1250(clipRight(line.prezime));
@@ -264,14 +279,14 @@ void Takeover::takeLine(const check::PaymentLine& line, check::LineChecker& chec
 
   checker.check(line, person_, checked_);
   for (const auto& finding : checked_.findings) addFinding(line, finding.message);
-  if (checked_.hasMessage) ++sum.withMessage;
+  if (checked_.hasMessage && !faulty) ++sum.withMessage;
   if (checked_.rates) {
     o.setDecimal(o.index("STOPA1"), checked_.rates->firstFromPay);
     o.setDecimal(o.index("STOPA2"), checked_.rates->firstOnPay);
     o.setDecimal(o.index("STOPA11"), checked_.rates->secondFromPay);
     o.setDecimal(o.index("STOPA22"), checked_.rates->secondOnPay);
   }
-  if (checked_.erroneous) {
+  if (checked_.erroneous || faulty) {
     lineFailed_ = true;
     return;
   }

@@ -4,7 +4,9 @@
 // period and payment type are checked and become the page B rows of one form, and from there
 // page A, the records, the control number and the output file follow as in the sending run.
 // Every finding goes to TBGRESKE.DAT. A line with an error stops the run after all lines were
-// read: the form's page B, page A and the files then stay as they were, as after any failure.
+// read: the form's page B, page A and the files then stay as they were, as after any failure. A
+// line of the form longer than a payment line, or hidden behind a Ctrl-Z, stops it the same way;
+// a file whose lines end in CR alone is refused before anything changes.
 #pragma once
 
 #include <string>

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "check/findings_transcript.h"
 #include "check/sample_file.h"
 #include "data/codepage.h"
@@ -76,7 +78,7 @@ class FormalControl : public ::testing::Test {
 
 TEST_F(FormalControl, AValidFileHasNoFindingAndEveryLineARow) {
   const auto out = run(testing::validFile());
-  EXPECT_TRUE(out.checked) << ::testing::PrintToString(reporter.messages);
+  EXPECT_TRUE(out.status.ok()) << ::testing::PrintToString(reporter.messages);
   EXPECT_EQ(out.lines, 6);
   EXPECT_EQ(out.errors + out.warnings, 0);
   EXPECT_EQ(findings(), Lines{});
@@ -208,7 +210,7 @@ TEST_F(FormalControl, EachRecordTypeReportsItsFaults) {
   for (const auto& c : cases) {
     Lines file = testing::validFile();
     for (const auto& [code, value] : c.fields) setField(file[c.line - 1], code, value);
-    ASSERT_TRUE(run(file).checked);
+    ASSERT_TRUE(run(file).status.ok());
     Lines expected;
     for (const auto& e : c.expected) expected.push_back(std::to_string(c.line) + " " + e);
     EXPECT_EQ(findings(static_cast<std::int64_t>(c.line)), expected)
@@ -221,7 +223,7 @@ TEST_F(FormalControl, FindingsCarryTheirContextAndMarkTheirLine) {
   setField(file[0], "RS0OFOR", "RM400");
   setField(file[2], "RS5GROP", "9999");
   setField(file[4], "RS7RBSU", "0002");
-  ASSERT_TRUE(run(file).checked);
+  ASSERT_TRUE(run(file).status.ok());
   Context ctx(dir.path());
   Lines contexts;
   forEachFinding(ctx, [&](const Finding& f) { contexts.push_back(utf8FromCp1250(f.context)); });
@@ -239,7 +241,7 @@ TEST_F(FormalControl, ContributionsDifferOnlyBeyondThreeLipa) {
   for (const auto& [amount, differs] : cases) {
     Lines file = testing::validFile();
     setField(file[2], "RS5IST1", amount);
-    ASSERT_TRUE(run(file).checked);
+    ASSERT_TRUE(run(file).status.ok());
     const Lines found = findings(3);
     EXPECT_EQ(found.size(), differs ? 2u : 0u) << amount << ::testing::PrintToString(found);
   }
@@ -269,7 +271,7 @@ TEST_F(FormalControl, ZeroAmountPassesAfterThePersonsPositiveAmount) {
   file.insert(file.end(), form.begin(), form.end());
   file.insert(file.end(), second.begin(), second.end());
   file.push_back(testing::fileClosingLine(2));
-  ASSERT_TRUE(run(file).checked);
+  ASSERT_TRUE(run(file).status.ok());
   EXPECT_EQ(findings(4), Lines{});
   EXPECT_EQ(findings(5), Lines{"5 " + zeroRule});
   EXPECT_EQ(findings(8), Lines{"8 " + zeroRule});
@@ -286,13 +288,13 @@ TEST_F(FormalControl, TwoFormsRestartSumsAndRowCounts) {
     file.push_back(l);
   file.push_back(testing::fileClosingLine(2));
   const auto out = run(file);
-  ASSERT_TRUE(out.checked);
+  ASSERT_TRUE(out.status.ok());
   EXPECT_EQ(findings(), Lines{});
 
   // A wrong header total shows both values with the picture of its item.
   setField(file[1], "RS3IBRT", "000000000285001");
   setField(file[1], "RS3IST1", "000000000042751");
-  ASSERT_TRUE(run(file).checked);
+  ASSERT_TRUE(run(file).status.ok());
   EXPECT_EQ(findings(),
             (Lines{"5 RS3DIOI U Zbroj III.1 ne odgovara sumi IV.7 tj. III.1=     2.850,0100 - "
                    "Suma IV.7=     2.850,0000",
@@ -302,9 +304,9 @@ TEST_F(FormalControl, TwoFormsRestartSumsAndRowCounts) {
 
 // Without forms the file's closing record must count none.
 TEST_F(FormalControl, AFileOfSenderAndClosingOnlyCountsNoForm) {
-  ASSERT_TRUE(run({testing::senderLine(), testing::fileClosingLine(0)}).checked);
+  ASSERT_TRUE(run({testing::senderLine(), testing::fileClosingLine(0)}).status.ok());
   EXPECT_EQ(findings(), Lines{});
-  ASSERT_TRUE(run({testing::senderLine(), testing::fileClosingLine(1)}).checked);
+  ASSERT_TRUE(run({testing::senderLine(), testing::fileClosingLine(1)}).status.ok());
   EXPECT_EQ(findings(), Lines{"2 RS9BROJ U Broj slogova tipa 3 nije identičan podatku RS9BROJ"});
 }
 
@@ -315,12 +317,74 @@ TEST_F(FormalControl, LinesThatAreNoRecordGetNoChecks) {
   file.insert(file.begin() + 1, "SHORT LINE");
   file.insert(file.begin() + 2, unknown);
   const auto out = run(file);
-  ASSERT_TRUE(out.checked);
+  ASSERT_TRUE(out.status.ok());
   EXPECT_EQ(out.lines, 8);
-  EXPECT_EQ(findings(), Lines{});
+  EXPECT_EQ(findings(), Lines{"2 DULJINA F Redak ima duljinu 10, a slog mora imati 250 znakova"});
   const Lines rows = lineRows();
-  EXPECT_EQ(rows[1], "2| | ");
+  EXPECT_EQ(rows[1], "2| |D");
   EXPECT_EQ(rows[2], "3|X| ");
+}
+
+// A file that is no submission file, or one cut short, gets errors on its shape: each case is
+// the findings of the whole file.
+TEST_F(FormalControl, AFileThatIsNoSubmissionFileHasErrors) {
+  const Lines valid = testing::validFile();
+  const std::string payroll(194, '1');
+  auto without = [&](std::initializer_list<std::size_t> dropped) {
+    Lines lines;
+    for (std::size_t i = 0; i < valid.size(); ++i)
+      if (std::find(dropped.begin(), dropped.end(), i + 1) == dropped.end())
+        lines.push_back(valid[i]);
+    return testing::joined(lines);
+  };
+  Lines longRow = valid;
+  longRow[2] += "X";
+  const std::string length251 = "DULJINA F Redak ima duljinu 251, a slog mora imati 250 znakova";
+  const struct {
+    const char* what;
+    std::string bytes;
+    Lines expected;
+  } cases[] = {
+      {"empty", "", {"0 TIPSLOGA F Datoteka je prazna"}},
+      {"NUL bytes",
+       std::string(500, '\0'),
+       {"1 DULJINA F Redak ima duljinu 500, a slog mora imati 250 znakova",
+        "1 TIPSLOGA F Prvi slog datoteke nije tipa 0",
+        "1 TIPSLOGA F Zadnji slog datoteke nije tipa 9"}},
+      {"a payroll file",
+       payroll + "\r\n" + payroll + "\r\n",
+       {"1 DULJINA F Redak ima duljinu 194, a slog mora imati 250 znakova",
+        "1 TIPSLOGA F Prvi slog datoteke nije tipa 0",
+        "2 DULJINA F Redak ima duljinu 194, a slog mora imati 250 znakova",
+        "2 TIPSLOGA F Zadnji slog datoteke nije tipa 9"}},
+      {"without its closing records",
+       without({5, 6}),
+       {"4 TIPSLOGA F Obrazac iz retka 2 nema sloga tipa 7",
+        "4 TIPSLOGA F Zadnji slog datoteke nije tipa 9"}},
+      {"a form without its type 7",
+       without({5}),
+       {"5 TIPSLOGA F Obrazac iz retka 2 nema sloga tipa 7"}},
+      {"without its sender", without({1}), {"1 TIPSLOGA F Prvi slog datoteke nije tipa 0"}},
+      {"a line of 251 characters", testing::joined(longRow), {"3 " + length251}},
+      {"lines behind a Ctrl-Z",
+       without({}) + "\x1A" + valid[1] + "\r\n",
+       {"6 TIPSLOGA F Iza oznake kraja datoteke (Ctrl-Z) u retku 7 stoje podaci koji nisu "
+        "provjereni"}},
+      {"a Ctrl-Z that only ends the file", without({}) + "\x1A\r\n", {}},
+  };
+  for (const auto& c : cases) {
+    const fs::path file = dir / "izlaz" / "F0015001.TXT";
+    testing::writeFile(file, c.bytes);
+    const auto out = runOn(file);
+    ASSERT_TRUE(out.status.ok()) << c.what;
+    EXPECT_EQ(findings(), c.expected) << c.what;
+    EXPECT_EQ(out.errors, static_cast<std::int64_t>(c.expected.size())) << c.what;
+  }
+  // The line of the finding is marked for the review.
+  EXPECT_EQ(lineRows(), (Lines{"1|0| ", "2|3| ", "3|5| ", "4|5| ", "5|7| ", "6|9| "}));
+  testing::writeFile(dir / "izlaz" / "F0015001.TXT", without({6}));
+  runOn(dir / "izlaz" / "F0015001.TXT");
+  EXPECT_EQ(lineRows().back(), "5|7|D");
 }
 
 // Whatever the file holds, it is read to its end and nothing else happens.
@@ -340,7 +404,7 @@ TEST_F(FormalControl, AnyBytesAreCheckedWithoutFailing) {
     const fs::path file = dir / "any.bin";
     testing::writeFile(file, bytes);
     const auto out = runOn(file);
-    EXPECT_TRUE(out.checked) << out.failure;
+    EXPECT_TRUE(out.status.ok()) << out.status.text();
     EXPECT_EQ(out.lines, lines) << bytes.size();
   }
 }
@@ -349,7 +413,7 @@ TEST_F(FormalControl, AFileThatCannotBeTakenIsRefused) {
   for (const fs::path& file : {dir / "missing.txt", dir / "izlaz"}) {
     reporter.messages.clear();
     const auto out = runOn(file);
-    EXPECT_FALSE(out.checked);
+    EXPECT_FALSE(out.status.ok());
     EXPECT_EQ(reporter.messages, Lines{"Greška kod preuzimanja podataka " + file.string()});
   }
 }
@@ -357,9 +421,9 @@ TEST_F(FormalControl, AFileThatCannotBeTakenIsRefused) {
 TEST_F(FormalControl, ALaterRunReplacesTheFindings) {
   Lines file = testing::validFile();
   setField(file[0], "RS0OFOR", "RM400");
-  ASSERT_TRUE(run(file).checked);
+  ASSERT_TRUE(run(file).status.ok());
   ASSERT_EQ(findings().size(), 1u);
-  ASSERT_TRUE(run(testing::validFile()).checked);
+  ASSERT_TRUE(run(testing::validFile()).status.ok());
   EXPECT_EQ(findings(), Lines{});
   EXPECT_EQ(lineRows().size(), 6u);
 }
@@ -369,7 +433,7 @@ TEST_F(FormalControl, ALaterRunReplacesTheFindings) {
 TEST_F(FormalControl, ARowTheTableRefusesStopsTheRunAndLeavesBothTablesEmpty) {
   Lines file = testing::validFile();
   file.insert(file.begin() + 3, 3000, file[2]);  // many rows, with findings for their sums
-  ASSERT_TRUE(run(file).checked);
+  ASSERT_TRUE(run(file).status.ok());
   ASSERT_FALSE(findings().empty());
   {
     sqlite3* db = nullptr;
@@ -383,7 +447,7 @@ TEST_F(FormalControl, ARowTheTableRefusesStopsTheRunAndLeavesBothTablesEmpty) {
   }
   reporter.messages.clear();
   const auto out = run(file);
-  EXPECT_FALSE(out.checked);
+  EXPECT_FALSE(out.status.ok());
   ASSERT_EQ(reporter.messages.size(), 1u);
   EXPECT_EQ(reporter.messages[0].rfind("Greška ", 0), 0u) << reporter.messages[0];
   EXPECT_EQ(lineRows(), Lines{});
@@ -396,7 +460,7 @@ TEST_F(FormalControl, AnAuthorisedPersonStillToBeEnteredStopsTheRun) {
     testing::setParameter(ctx, "JMBG", "1111111111111");
   }
   const auto out = run(testing::validFile());
-  EXPECT_FALSE(out.checked);
+  EXPECT_FALSE(out.status.ok());
   EXPECT_EQ(reporter.messages,
             Lines{"Ispravite podatke o ovlaštenoj osobi.| Ispravak izvršite kroz "
                   "Servisi/Aplikacijski parametri"});
@@ -406,7 +470,7 @@ TEST_F(FormalControl, TranscriptSplitsLongMessagesAndIsEmptyWithoutFindings) {
   Lines file = testing::validFile();
   setField(file[0], "RS0OFOR", "RM400");
   setField(file[2], "RS5RAZD", "0131");
-  ASSERT_TRUE(run(file).checked);
+  ASSERT_TRUE(run(file).status.ok());
   Context ctx(dir.path());
   RecordingReporter transcript;
   EXPECT_TRUE(writeTranscript(ctx, transcript).written);
@@ -420,7 +484,7 @@ TEST_F(FormalControl, TranscriptSplitsLongMessagesAndIsEmptyWithoutFindings) {
   EXPECT_EQ(
       transcript.messages.back().rfind("Formiran je izlazni file pod imenom TBIZLAZ2.TXT ", 0), 0u);
 
-  ASSERT_TRUE(run(testing::validFile()).checked);
+  ASSERT_TRUE(run(testing::validFile()).status.ok());
   RecordingReporter none;
   EXPECT_TRUE(writeTranscript(ctx, none).written);
   EXPECT_EQ(testing::readFile(dir / "TBIZLAZ2.TXT"), "");

@@ -74,7 +74,7 @@ TEST_F(InputCheckRun, SelectedLinesAreCheckedAndEveryLineIsKept) {
   otherMonth.month = "10";
 
   const auto out = run(paymentFile({good, wrongJmbg, secondPillarOff, otherEmployer, otherMonth}));
-  ASSERT_TRUE(out.completed) << out.failure;
+  ASSERT_TRUE(out.status.ok()) << out.status.text();
   EXPECT_EQ(out.summary.linesRead, 5);
   EXPECT_EQ(out.summary.linesAccepted, 2);
   EXPECT_EQ(out.summary.linesWithErrors, 1);
@@ -107,7 +107,7 @@ TEST_F(InputCheckRun, ALineOfAnotherEmployerOrPeriodIsOnlyCounted) {
   b.year = "2024";
   b.iv7 = "garbage";
   const auto out = run(paymentFile({a, b, a}));
-  ASSERT_TRUE(out.completed);
+  ASSERT_TRUE(out.status.ok());
   EXPECT_EQ(out.summary.linesRead, 3);
   EXPECT_EQ(out.summary.linesAccepted, 0);
   EXPECT_EQ(out.summary.linesWithErrors, 0);
@@ -209,8 +209,8 @@ TEST_F(InputCheckRun, ASelectionOrFileThatCannotBeUsedStopsTheRun) {
     InputSelection s = selection(file);
     c.change(s);
     const auto out = runInputCheck(ctx, kClock, s, reporter);
-    EXPECT_FALSE(out.completed) << c.name;
-    EXPECT_EQ(out.failure.rfind(c.failure, 0), 0u) << c.name << ": " << out.failure;
+    EXPECT_FALSE(out.status.ok()) << c.name;
+    EXPECT_EQ(out.status.text().rfind(c.failure, 0), 0u) << c.name << ": " << out.status.text();
     EXPECT_EQ(out.failedField, c.field) << c.name;
     EXPECT_EQ(out.summary.linesRead, 0) << c.name;
   }
@@ -221,7 +221,7 @@ TEST_F(InputCheckRun, ASelectionOrFileThatCannotBeUsedStopsTheRun) {
 TEST_F(InputCheckRun, APlaceholderAuthorisedPersonStopsTheRun) {
   testing::setParameter(ctx, "JMBG", "1111111111111");
   const auto out = run(paymentFile({TestLine{}}));
-  EXPECT_EQ(out.failure,
+  EXPECT_EQ(out.status.text(),
             "Ispravite podatke o ovlaštenoj osobi.| Ispravak izvršite kroz Servisi/Aplikacijski "
             "parametri");
 }
@@ -233,16 +233,51 @@ TEST_F(InputCheckRun, ABrokenFileIsReadWithoutHarm) {
       {"no final line end", line + "\r\n" + line},
       {"NUL bytes", line + "\r\n" + std::string(300, '\0') + "\r\n" + line + "\r\n"},
       {"a line of 10000 characters", std::string(10'000, '7') + "\r\n" + line + "\r\n"},
-      {"binary", std::string("\x1f\x8b\x08\x00\xff\xfe\r\r\n\x80\x81", 11)},
+      {"binary", std::string("\x1f\x8b\x08\x00\xff\xfe\r\n\x80\x81", 10)},
       {"bare LF", line + "\n" + line + "\n"},
   };
   for (const auto& [name, bytes] : files) {
     const auto out = run(bytes);
-    ASSERT_TRUE(out.completed) << name;
+    ASSERT_TRUE(out.status.ok()) << name;
     EXPECT_EQ(out.summary.linesRead, static_cast<int>(rows("OSI4", {"JMBG"}).size())) << name;
   }
   EXPECT_EQ(run("").summary.linesRead, 0);
   EXPECT_EQ(run(line + "\r\n" + line).summary.linesAccepted, 2);
+}
+
+// What the reading would drop without a word is reported with its line: a file of CR line ends
+// is refused before any line is taken; a line too long, or hidden behind a Ctrl-Z, is a finding
+// and never accepted.
+TEST_F(InputCheckRun, InputThatDoesNotFitIsReportedWithItsLine) {
+  const std::string line = TestLine{}.text();
+  const TestLine ana = otherPerson(512);
+  auto out = run(line + "\r" + ana.text() + "\r");
+  EXPECT_EQ(out.status.text(),
+            "Ulazna datoteka nema krajeve redaka CR LF (redak 1 sadrži CR bez LF); podaci nisu "
+            "preuzeti");
+  EXPECT_EQ(out.failedField, "GLO:UlazFile");
+  EXPECT_EQ(out.summary.linesRead, 0);
+
+  const struct {
+    const char* what;
+    std::string bytes;
+    int read;
+    const char* finding;
+  } cases[] = {
+      {"behind a Ctrl-Z", line + "\r\n\x1A" + ana.text() + "\r\n", 1,
+       "Redak 2 stoji iza oznake kraja datoteke (Ctrl-Z) i nije pročitan"},
+      {"too long", line + "\r\n" + ana.text() + "XYZ\r\n", 2,
+       "Redak 2 je dulji od 194 znaka (duljina 197); višak nije pročitan"},
+  };
+  for (const auto& c : cases) {
+    out = run(c.bytes);
+    ASSERT_TRUE(out.status.ok()) << c.what;
+    EXPECT_EQ(out.summary.linesRead, c.read) << c.what;
+    EXPECT_EQ(out.summary.linesAccepted, 1) << c.what;
+    EXPECT_EQ(out.summary.linesWithErrors, 1) << c.what;
+    EXPECT_EQ(rows("GRE", {"JMBG", "OPIS"}), std::vector<std::string>{ana.jmbg + "|" + c.finding})
+        << c.what;
+  }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -65,6 +65,28 @@ TEST_F(CheckCommand, ExitsZeroWithoutErrorsOneWithErrorsTwoWhenNotChecked) {
   EXPECT_EQ(check(write(lines) + " --format xml").exitCode, 2);
 }
 
+// A file that is no submission file fails with its errors, never passes as one without any.
+TEST_F(CheckCommand, AFileThatIsNoSubmissionFileExitsOne) {
+  const std::string payroll(194, '1');
+  auto valid = testing::validFile();
+  const auto unclosed = std::vector<std::string>(valid.begin(), valid.end() - 2);
+  valid[2] += "X";
+  const std::pair<std::string, const char*> cases[] = {
+      {"", "Pročitano redaka: 0, grešaka (F): 1"},
+      {std::string(300, '\0'), "Pročitano redaka: 1, grešaka (F): 3"},
+      {payroll + "\r\n" + payroll + "\r\n", "Pročitano redaka: 2, grešaka (F): 4"},
+      {testing::joined(unclosed), "Pročitano redaka: 4, grešaka (F): 2"},
+      {testing::joined(valid), "Pročitano redaka: 6, grešaka (F): 1"},
+  };
+  for (const auto& [bytes, counts] : cases) {
+    const auto file = dir / "ULAZ.TXT";
+    testing::writeFile(file, bytes);
+    const auto run = check(file.string());
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(run.out.rfind(counts, 0), 0u) << run.out;
+  }
+}
+
 TEST_F(CheckCommand, JsonIsOneDocumentWithTheCountsAndEveryFinding) {
   const auto clean = check(write(testing::validFile()) + " --format json");
   EXPECT_EQ(clean.exitCode, 0) << clean.err;

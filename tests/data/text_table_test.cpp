@@ -131,6 +131,40 @@ TEST_F(TextTableTest, ReadingTurnsEachLineIntoOneRecord) {
   }
 }
 
+// The shape of each line tells what the record does not hold: "number:length", with "CR" for a
+// CR that is no line end and "Z" for a line behind a Ctrl-Z that ended the file.
+TEST_F(TextTableTest, TheShapeOfEachLineShowsWhatTheRecordDropped) {
+  const std::string longLine(70'000, 'y');
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"ab\r\ncd\n\r\nef", {"1:2", "2:2", "3:0", "4:2"}},
+      {"abcdefghijKLM\r\n" + longLine + "\r\n", {"1:13", "2:70000"}},
+      {"ab\rcd\ref\r\n", {"1:8 CR"}},
+      {"a\r\r\nb\r", {"1:2 CR", "2:1"}},
+      {longLine + "\rx\r\n", {"1:70002 CR"}},  // the CR in a later block of the file
+      {"a\r\n\x1A\x1A"
+       "b\r\nc\r\n\x1A\r\n",
+       {"1:1", "2:1 Z", "3:1 Z", "4:0 Z"}},
+      {"a\r\n\x1A", {"1:1"}},
+  };
+  for (const auto& [bytes, expected] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(bytes.substr(0, 20)));
+    writeFile(file_, bytes);
+    auto t = openTable(AccessMode::ReadOnly);
+    std::vector<std::string> shapes;
+    t->setPhysical();
+    do {
+      while (t->next() == 0) {
+        const auto& s = t->lineShape();
+        shapes.push_back(std::to_string(s.number) + ":" + std::to_string(s.length) +
+                         (s.bareCR ? " CR" : "") + (s.pastEndMark ? " Z" : ""));
+      }
+    } while (t->stepOverEndMark());
+    EXPECT_EQ(shapes, expected);
+    // Past the true end there is nothing to step over.
+    EXPECT_FALSE(t->stepOverEndMark());
+  }
+}
+
 TEST_F(TextTableTest, ReadingClearsTheBufferFirst) {
   writeFile(file_, "\r\n");
   auto t = openTable();

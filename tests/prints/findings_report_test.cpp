@@ -20,7 +20,7 @@ class FindingsReport : public ::testing::Test, protected RegisterFixture {
     writeFile(dir / "R1.RM5", joined(lines));
     const FixedClock clock(sampleSendingDate());
     const auto outcome = check::runFormalControl(ctx, dir / "R1.RM5", clock, reporter);
-    ASSERT_TRUE(outcome.checked) << outcome.failure;
+    ASSERT_TRUE(outcome.status.ok()) << outcome.status.text();
     ctx.closeAll();
   }
   RecordingReporter reporter;

@@ -140,7 +140,7 @@ TEST_F(SampleInstallation, PaymentFileOfTheFirstObligorPassesTheInputCheck) {
   RecordingReporter reporter;
   const auto out =
       check::runInputCheck(ctx, FixedClock(Date::fromParts(12, 15, 2025)), selection, reporter);
-  ASSERT_TRUE(out.completed) << out.failure;
+  ASSERT_TRUE(out.status.ok()) << out.status.text();
   EXPECT_EQ(out.summary.linesRead, 4);
   EXPECT_EQ(out.summary.linesAccepted, 4);
   EXPECT_EQ(out.findings, 0);

@@ -185,6 +185,43 @@ TEST_F(TakeoverRun, ALineWithAnErrorStopsTheRunAfterReadingAll) {
   EXPECT_EQ(readFile(output()), before);
 }
 
+// What the reading would drop without a word gives no file: a file of CR line ends is refused
+// before anything changes; a line of the form that is too long, or hidden behind a Ctrl-Z, is a
+// finding of its line.
+TEST_F(TakeoverRun, InputThatDoesNotFitGivesNoFile) {
+  ASSERT_EQ(take({TestLine{}}).sending.result, RunResult::Succeeded);
+  const std::string before = readFile(output());
+  const std::string line = TestLine{}.text();
+  const TestLine ana = anaHalfMonth();
+
+  writeInput(line + "\r" + ana.text() + "\r");
+  auto h = header();
+  auto out = take(h);
+  EXPECT_EQ(out.sending.result, RunResult::Failed);
+  EXPECT_EQ(out.focus, form::HeaderField::InputFile);
+  EXPECT_FALSE(out.summary.shown);
+  EXPECT_EQ(reporter.messages.back(),
+            "Ulazna datoteka nema krajeve redaka CR LF (redak 1 sadrži CR bez LF); podaci nisu "
+            "preuzeti");
+  EXPECT_EQ(pageBRows().size(), 1u);
+
+  const std::pair<std::string, const char*> cases[] = {
+      {line + "\r\n\x1A" + ana.text() + "\r\n",
+       "Redak 2 stoji iza oznake kraja datoteke (Ctrl-Z) i nije pročitan"},
+      {line + "\r\n" + ana.text() + "XYZ\r\n",
+       "Redak 2 je dulji od 194 znaka (duljina 197); višak nije pročitan"},
+  };
+  for (const auto& [bytes, finding] : cases) {
+    writeInput(bytes);
+    h = header();
+    out = take(h);
+    EXPECT_EQ(out.sending.result, RunResult::Failed) << finding;
+    EXPECT_EQ(out.summary.withMessage, 1) << finding;
+    EXPECT_EQ(findings(), (std::vector<Finding>{{ana.jmbg, finding}}));
+    EXPECT_EQ(readFile(output()), before) << finding;
+  }
+}
+
 TEST_F(TakeoverRun, AFileOfAnotherEmployerTakesNothingAndStops) {
   ASSERT_EQ(take({TestLine{}}).sending.result, RunResult::Succeeded);
   const std::string before = readFile(output());

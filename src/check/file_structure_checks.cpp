@@ -1,0 +1,53 @@
+#include "check/file_structure_checks.h"
+
+#include <string>
+
+#include "data/record_format.h"
+
+namespace obrazac::check {
+namespace {
+
+constexpr std::string_view kContext = "Struktura datoteke";
+constexpr std::string_view kTypeField = "TIPSLOGA";
+
+}  // namespace
+
+void FileStructureChecker::check(char type, std::int64_t length, FindingSink& sink) {
+  ++lines_;
+  if (length != submission::kRecordWidth)
+    sink.add("DULJINA", Severity::Error, kContext,
+             "Redak ima duljinu " + std::to_string(length) + ", a slog mora imati " +
+                 std::to_string(submission::kRecordWidth) + " znakova");
+  if (lines_ == 1 && type != '0')
+    sink.add(kTypeField, Severity::Error, kContext, "Prvi slog datoteke nije tipa 0");
+  if (type == '3' || type == '9') formWithoutClosing(sink);
+  if (type == '3') openForm_ = lines_;
+  if (type == '7') openForm_ = 0;
+  lastType_ = type;
+}
+
+void FileStructureChecker::hiddenData(std::int64_t line, FindingSink& sink) {
+  sink.add(kTypeField, Severity::Error, kContext,
+           "Iza oznake kraja datoteke (Ctrl-Z) u retku " + std::to_string(line) +
+               " stoje podaci koji nisu provjereni");
+}
+
+void FileStructureChecker::finish(FindingSink& sink) {
+  if (lines_ == 0) {
+    sink.add(kTypeField, Severity::Error, kContext, "Datoteka je prazna");
+    return;
+  }
+  if (lastType_ == '9') return;
+  formWithoutClosing(sink);
+  sink.add(kTypeField, Severity::Error, kContext, "Zadnji slog datoteke nije tipa 9");
+}
+
+// The form begun before this line has not been closed by its type 7.
+void FileStructureChecker::formWithoutClosing(FindingSink& sink) {
+  if (openForm_ == 0) return;
+  sink.add(kTypeField, Severity::Error, kContext,
+           "Obrazac iz retka " + std::to_string(openForm_) + " nema sloga tipa 7");
+  openForm_ = 0;
+}
+
+}  // namespace obrazac::check
