@@ -4,6 +4,7 @@
 
 #include "app/application_parameters.h"
 #include "data/codepage.h"
+#include "data/status.h"
 #include "form/page_a.h"
 #include "submission/control_number.h"
 #include "submission/output_files.h"
@@ -35,8 +36,8 @@ class Assembly {
  private:
   void run();
   void fail(const std::string& message) {
-    if (!message.empty()) reporter_.message(message);
-    out_.result = RunResult::Failed;
+    reporter_.message(message);
+    out_.status = Status::refused(message);
   }
   bool readList(const fs::path& folder);
   bool joinForms(const Listed& listed);
@@ -50,7 +51,8 @@ class Assembly {
 };
 
 void Assembly::run() {
-  if (const int rc = readParameters(ctx_)) return fail("Greška " + std::to_string(rc));
+  if (const int rc = readParameters(ctx_))
+    return fail(Status::store(rc, "aplikacijski parametri (APLPARAM.DAT)").text());
   const Record apl = ctx_.table("APL").record();
 
   Table& velor = ctx_.table("VEL");
@@ -86,7 +88,6 @@ void Assembly::run() {
   out_.controlNumber = hash.digits;
   if (!storeControlNumber(hash.digits)) return;
   out_.file = file;
-  out_.result = RunResult::Succeeded;
 }
 
 bool Assembly::readList(const fs::path& folder) {
@@ -124,7 +125,13 @@ bool Assembly::joinForms(const Listed& listed) {
     const std::string& type = r.text(tip);
     if (type == "3") ++out_.forms;
     if (type == "0" || type == "9") continue;
-    if (appendLine(velor, r.text(redak) + type) != 0) {
+    // A joined form must not break the collective file either.
+    const std::string line = r.text(redak) + type;
+    if (const auto error = recordLineError(line)) {
+      fail("Datoteka nije zapisana. " + listed.file.string() + ": " + *error);
+      return false;
+    }
+    if (appendLine(velor, line) != 0) {
       fail("Greška " + std::string(velor.errorText()));
       return false;
     }

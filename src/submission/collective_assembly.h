@@ -4,7 +4,7 @@
 // folder, whose control number is then stored on the page A of each listed form.
 //
 // A listed file that cannot be read, a line that cannot be written or a failed hash ends the
-// assembly with result Failed, before the collective file is produced.
+// assembly with its message as the outcome's status, before the collective file is produced.
 #pragma once
 
 #include <filesystem>
@@ -18,7 +18,7 @@
 namespace obrazac::submission {
 
 struct CollectiveOutcome {
-  RunResult result = RunResult::Started;
+  Status status;               // success, or why the assembly stopped (shown)
   std::filesystem::path file;  // VELOR.RM0 in the output folder, once produced
   std::string controlNumber;   // its 40 digits
   int forms = 0;               // type 3 records joined

@@ -6,6 +6,9 @@
 
 namespace obrazac::submission {
 
+// Why a run that found no monthly data for the form stops.
+constexpr const char* kNoRows = "Obrada prekinuta. Preuzeto 0 redaka";
+
 SendingOutcome runSending(Context& ctx, form::SendingHeader& header, RunReporter& reporter) {
   SendingOutcome out;
   // The header checks, the authorised person first; they read the parameters and the obligor.
@@ -13,8 +16,8 @@ SendingOutcome runSending(Context& ctx, form::SendingHeader& header, RunReporter
   for (const auto& notice : check.notices) reporter.message(notice.text);
   if (check.failure) {
     out.failedCheck = check.failure;
-    reporter.message(check.failure->text);
-    out.result = RunResult::Failed;
+    out.status = Status::refused(check.failure->text);
+    reporter.message(out.status.text());
     return out;
   }
   const Record& apl = ctx.table("APL").record();
@@ -28,8 +31,12 @@ SendingOutcome runSending(Context& ctx, form::SendingHeader& header, RunReporter
 
   // Page B from the monthly data, then page A; each has shown why it stopped.
   const auto pageB = form::buildPageBRows(ctx, form, reporter);
-  if (!pageB.status.ok() || pageB.taken == 0 || !form::buildPageA(ctx, form, reporter).built()) {
-    out.result = RunResult::Failed;
+  if (!pageB.status.ok() || pageB.taken == 0) {
+    out.status = pageB.status.ok() ? Status::refused(kNoRows) : pageB.status;
+    return out;
+  }
+  if (const auto pageA = form::buildPageA(ctx, form, reporter); !pageA.built()) {
+    out.status = pageA.status.ok() ? Status::refused(kNoRows) : pageA.status;
     return out;
   }
   finishSubmission(ctx, header, form, files, RowOrigin::MonthlyData, reporter, out);

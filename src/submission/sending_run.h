@@ -2,10 +2,10 @@
 // data for one period and kind of calculation to the finished submission file in the output
 // folder, with its control number stored on page A and the obligor added to the list of
 // processed obligors (TBTMPDAT.DAT) from which the collective file is assembled. Status texts
-// and messages go through the reporter; the run's result is the window's result flag.
+// and messages go through the reporter; the outcome's status says whether the run succeeded.
 //
-// A failure ends the run with result Failed after its message: no file is left behind that
-// looks finished, page A keeps the placeholder control number and the list gets no row.
+// A failure ends the run after its message: no file is left behind that looks finished, page A
+// keeps the placeholder control number and the list gets no row.
 #pragma once
 
 #include "data/context.h"

@@ -8,10 +8,13 @@
 #include "check/line_selection.h"
 #include "check/payment_line.h"
 #include "data/codepage.h"
+#include "data/field_value.h"
 #include "data/fixed_width.h"
+#include "data/status.h"
 #include "form/form_request.h"
 #include "form/page_a.h"
 #include "form/page_b.h"
+#include "register/obligor_lookup.h"
 #include "submission/output_files.h"
 #include "submission/work_files.h"
 
@@ -44,15 +47,25 @@ class Takeover {
  private:
   void run();
   void fail(const std::string& message, HeaderField focus = HeaderField::None) {
-    if (!message.empty()) reporter_.message(message);
-    out_.sending.result = RunResult::Failed;
+    reporter_.message(message);
+    stop(Status::refused(message), focus);
+  }
+  // Ends the run for a reason already shown.
+  void stop(Status why, HeaderField focus = HeaderField::None) {
+    out_.sending.status = std::move(why);
     out_.focus = focus;
+  }
+  // A failure of the page B archive, naming the form whose rows it holds.
+  std::string archiveFailure(int code) const {
+    return Status::store(code, "stranica B obrasca " + utf8FromCp1250(form_.identity.link) +
+                                   " (TBOSIGUR.DAT)")
+        .text();
   }
   void emptyFindings();
   bool copyInput();
   bool readEmployer();
   bool readLines();
-  void takeLine(const check::PaymentLine& line, check::LineChecker& checker);
+  void takeLine(const Record& raw, const check::PaymentLine& line, check::LineChecker& checker);
   void addFinding(const check::PaymentLine& line, std::string_view message);
 
   Context& ctx_;
@@ -115,13 +128,16 @@ void Takeover::run() {
 
   // Only a form of sound lines is filed.
   if (sum.taken == 0 || lineFailed_) {
-    reporter_.status("Obrada je prekinuta, provjerite popis grešaka i upozorenja.");
-    return fail("", HeaderField::Year);
+    const std::string stopped = "Obrada je prekinuta, provjerite popis grešaka i upozorenja.";
+    reporter_.status(stopped);
+    return stop(Status::refused(stopped), HeaderField::Year);
   }
 
   // Page A, then the records, the control number and the output file.
-  if (!form::buildPageA(ctx_, form_, reporter_, form::ObligorMB::NumericNotZero).built())
-    return fail("");
+  const auto pageA = form::buildPageA(ctx_, form_, reporter_, form::ObligorMB::NumericNotZero);
+  if (!pageA.built())
+    return stop(pageA.status.ok() ? Status::refused("Obrada prekinuta. Preuzeto 0 redaka")
+                                  : pageA.status);
   finishSubmission(ctx_, h_, form_, files, RowOrigin::TakenOver, reporter_, out_.sending);
 }
 
@@ -157,20 +173,9 @@ bool Takeover::copyInput() {
 }
 
 bool Takeover::readEmployer() {
-  Table& pos = ctx_.table("POS");
-  int rc = pos.open();
-  if (rc == err::kFileAlreadyOpen) rc = 0;
-  Record& r = pos.record();
-  if (rc == 0) {
-    r.clear();
-    r.setInteger(r.index("REDBROJ"), h_.employer);
-    rc = pos.get("KEYREDBROJ");
-  }
-  if (rc != 0) {
-    fail("Greška " + std::to_string(rc), HeaderField::Employer);
-    return false;
-  }
-  return true;
+  const Status read = readObligor(ctx_, h_.employer);
+  if (!read.ok()) fail(read.text(), HeaderField::Employer);
+  return read.ok();
 }
 
 bool Takeover::readLines() {
@@ -188,13 +193,13 @@ bool Takeover::readLines() {
   };
   if (const int rc = osi.begin()) {
     reopenArchive();
-    fail("Greška " + std::to_string(rc));
+    fail(archiveFailure(rc));
     return false;
   }
   if (const int rc = form::removeFormRows(osi, form_, reporter_)) {
     osi.rollback();
     reopenArchive();
-    fail("Greška " + std::to_string(rc));
+    fail(archiveFailure(rc));
     return false;
   }
 
@@ -208,7 +213,7 @@ bool Takeover::readLines() {
   int rc;
   while ((rc = input.next()) == 0) {
     check::readPaymentLine(input.record(), line);
-    takeLine(line, checker);
+    takeLine(input.record(), line, checker);
   }
   // A file that cannot be read to its end would give a form of part of it.
   if (rc != err::kRecordNotAvailable) {
@@ -223,14 +228,15 @@ bool Takeover::readLines() {
   if (const int c = osi.commit()) {
     osi.rollback();
     reopenArchive();
-    fail("Greška " + std::to_string(c));
+    fail(archiveFailure(c));
     return false;
   }
   reopenArchive();
   return true;
 }
 
-void Takeover::takeLine(const check::PaymentLine& line, check::LineChecker& checker) {
+void Takeover::takeLine(const Record& raw, const check::PaymentLine& line,
+                        check::LineChecker& checker) {
   TakeoverSummary& sum = out_.summary;
   ++sum.read;
   // The rows of one person follow each other; an amount of 0 may stand for the person's
@@ -240,6 +246,13 @@ void Takeover::takeLine(const check::PaymentLine& line, check::LineChecker& chec
   if (!check::lineSelected(selection_, line)) {
     addFinding(line, "Redak nije preuzet.");
     ++sum.withMessage;
+    return;
+  }
+  // A control byte would reach the submission file raw: the line is refused and with it the form.
+  if (const auto unfit = recordBytesError(raw)) {
+    addFinding(line, *unfit);
+    ++sum.withMessage;
+    lineFailed_ = true;
     return;
   }
   const std::string name = utf8FromCp1250(clipRight(line.prezime));
@@ -271,7 +284,9 @@ void Takeover::takeLine(const check::PaymentLine& line, check::LineChecker& chec
   }
   // A row that cannot be stored would be missing from the file: the run does not file it.
   if (const int rc = osi.add()) {
-    reporter_.message("Greška kod upisa " + std::to_string(rc));
+    reporter_.message(
+        "Greška kod upisa: " +
+        Status::store(rc, "JMBG " + std::string(line.jmbg) + " u TBOSIGUR.DAT").text());
     lineFailed_ = true;
     return;
   }
