@@ -13,9 +13,9 @@
 #include <random>
 #include <string>
 
-#include "sample/sample_installation.h"
 #include "data/codepage.h"
 #include "data/context.h"
+#include "sample/sample_installation.h"
 #include "submission/sending_run.h"
 
 namespace obrazac {
@@ -28,9 +28,8 @@ int employees = 10'000;
 class QuietReporter final : public RunReporter {
  public:
   void status(std::string_view) override {}
-  void message(std::string_view text) override { last = text; }
+  void message(std::string_view) override {}
   Answer ask(std::string_view, bool) override { return Answer::No; }
-  std::string last;
 };
 
 void set(Record& r, std::string_view field, std::string_view value) {
@@ -109,8 +108,8 @@ void BM_SendingOfOneObligor(benchmark::State& state) {
   for (auto _ : state) {
     form::SendingHeader h = header;
     const auto out = submission::runSending(ctx, h, reporter);
-    if (out.result != submission::RunResult::Succeeded) {
-      state.SkipWithError(("run failed: " + reporter.last).c_str());
+    if (!out.status.ok()) {
+      state.SkipWithError(("run failed: " + out.status.text()).c_str());
       break;
     }
   }

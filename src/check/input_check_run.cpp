@@ -9,6 +9,8 @@
 #include "data/fixed_width.h"
 #include "data/numeric_text.h"
 #include "data/picture.h"
+#include "data/status.h"
+#include "register/obligor_lookup.h"
 #include "submission/output_files.h"
 #include "submission/work_files.h"
 
@@ -97,7 +99,7 @@ void Run::keepFinding(const PaymentLine& line, std::string_view message) {
 void Run::writeFailed(Table& t) {
   if (writeFailureShown_) return;
   writeFailureShown_ = true;
-  reporter_.message("Greška kod upisa " + std::to_string(t.error()));
+  reporter_.message("Greška kod upisa: " + Status::store(t.error(), t.decl().file).text());
 }
 
 bool Run::prepare() {
@@ -144,16 +146,9 @@ bool Run::prepare() {
     return stop(ends.text(), "GLO:UlazFile");
 
   // 7. The employer and the identifiers its lines carry.
-  Table& pos = ctx_.table("POS");
-  int rc = pos.isOpen() ? 0 : pos.open();
-  if (rc == 0) {
-    Record& r = pos.record();
-    r.clear();
-    r.setInteger(r.index("REDBROJ"), selection_.employer);
-    rc = pos.get("KEYREDBROJ");
-  }
-  if (rc != 0) return stop("Greška " + std::to_string(rc));
-  const Record& employer = pos.record();
+  if (const Status read = readObligor(ctx_, selection_.employer); !read.ok())
+    return stop(read.text());
+  const Record& employer = ctx_.table("POS").record();
   lines_.employer = employerIdentityOf(employer);
   obligorType_ = employer.text(employer.index("VRSTOBVEZNIKA"));
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "data/field_value.h"
+
 namespace obrazac::cli {
 
 std::map<std::string, std::string> parseOptions(std::span<const std::string> args,
@@ -13,9 +15,21 @@ std::map<std::string, std::string> parseOptions(std::span<const std::string> arg
     for (const auto k : known) isKnown = isKnown || word == k;
     if (!isKnown) throw UsageError("nepoznata opcija '" + word + "'");
     if (i + 1 >= args.size()) throw UsageError(word + " traži vrijednost");
-    options[word] = args[++i];
+    const std::string& value = args[++i];
+    if (const auto unfit = unfitCharacter(value)) throw UsageError(word + ": " + *unfit);
+    options[word] = value;
   }
   return options;
+}
+
+void limitWidths(const std::map<std::string, std::string>& options,
+                 std::initializer_list<std::pair<std::string_view, int>> widths) {
+  for (const auto& [name, width] : widths) {
+    const auto it = options.find(std::string(name));
+    if (it == options.end()) continue;
+    if (const auto error = valueError(it->second, width))
+      throw UsageError(std::string(name) + ": " + *error);
+  }
 }
 
 Date parseDate(const std::string& text, std::string_view option) {

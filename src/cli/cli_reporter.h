@@ -34,9 +34,13 @@ class CliReporter final : public RunReporter {
   Status status_;
 };
 
-// "--name value" pairs; throws UsageError on a word that is no known option or lacks its value.
+// "--name value" pairs; throws UsageError on a word that is no known option, lacks its value or
+// has a character no field can hold.
 std::map<std::string, std::string> parseOptions(std::span<const std::string> args,
                                                 std::initializer_list<std::string_view> known);
+// Throws UsageError naming the first given option longer than the entry it stands for.
+void limitWidths(const std::map<std::string, std::string>& options,
+                 std::initializer_list<std::pair<std::string_view, int>> widths);
 
 // DD.MM.YYYY; throws UsageError naming the option.
 Date parseDate(const std::string& text, std::string_view option);

@@ -12,6 +12,7 @@
 #include "cli/finding_output.h"
 #include "data/codepage.h"
 #include "data/fixed_width.h"
+#include "data/status.h"
 
 namespace obrazac::cli {
 namespace {
@@ -52,7 +53,7 @@ int runCheck(const Invocation& inv) {
       inv.out << utf8FromCp1250(clipRight(line)) << "\n";
   });
   if (rc != 0) {
-    inv.err << "Greška " << storeErrorText(rc) << "\n";
+    inv.err << Status::store(rc, "nalazi kontrole (TBIZLAZ1.DAT)").text() << "\n";
     return 2;
   }
   writer.finish();

@@ -11,6 +11,7 @@
 #include "cli/cli_reporter.h"
 #include "cli/finding_output.h"
 #include "cli/input_findings_list.h"
+#include "data/status.h"
 
 namespace obrazac::cli {
 namespace {
@@ -41,6 +42,7 @@ int runCheckInput(const Invocation& inv) {
   const std::string& file = requireArg(inv, 0, "ulazna datoteka");
   const auto o = parseOptions(inv.args.subspan(1), {"--employer", "--type", "--year", "--month",
                                                     "--from", "--to", "--format"});
+  limitWidths(o, {{"--type", 2}, {"--year", 4}, {"--month", 2}});
   auto required = [&](const char* name) -> const std::string& {
     const auto it = o.find(name);
     if (it == o.end()) throw UsageError(std::string("nedostaje ") + name);
@@ -90,7 +92,7 @@ int runCheckInput(const Invocation& inv) {
     first = false;
   });
   if (rc != 0) {
-    inv.err << "Greška " << storeErrorText(rc) << " (TBGRESKE.DAT)\n";
+    inv.err << Status::store(rc, "TBGRESKE.DAT").text() << "\n";
     return 2;
   }
   writer.finish();

@@ -15,7 +15,7 @@ int runCollect(const Invocation& inv) {
   Context ctx(inv.workDir);
   CliReporter reporter(inv.err, CliReporter::Status::Shown);
   const auto outcome = submission::runCollectiveAssembly(ctx, sent, reporter);
-  if (outcome.result != submission::RunResult::Succeeded) return 1;
+  if (!outcome.status.ok()) return 1;
   inv.out << "Zbirna datoteka: " << outcome.file.string() << " (obrazaca: " << outcome.forms
           << ")\n"
           << "Kontrolni broj: " << submission::groupedControlNumber(outcome.controlNumber) << "\n";

@@ -3,11 +3,11 @@
 // parameters and three sample obligors with their employees).
 #include <ostream>
 
-#include "sample/sample_installation.h"
 #include "cli/command.h"
 #include "codelists/municipality_list.h"
 #include "data/context.h"
 #include "data/dictionary.h"
+#include "sample/sample_installation.h"
 
 namespace obrazac::cli {
 namespace {
@@ -44,8 +44,8 @@ int runInit(const Invocation& inv) {
             << kSampleMonth << "/" << kSampleYear << ".\n";
     return 0;
   }
-  if (const std::string error = createInstallationTables(ctx); !error.empty()) {
-    inv.err << "Greška " << error << "\n";
+  if (const Status made = createInstallationTables(ctx); !made.ok()) {
+    inv.err << made.text() << "\n";
     return 1;
   }
   int created = 0;

@@ -8,12 +8,13 @@
 #include "cli/command.h"
 #include "cli/record_text.h"
 #include "data/record_manager.h"
+#include "data/status.h"
 
 namespace obrazac::cli {
 namespace {
 
 int storeError(const Invocation& inv, int code) {
-  inv.err << "Greška " << code << ": " << storeErrorText(code) << " (APLPARAM.DAT)\n";
+  inv.err << Status::store(code, "APLPARAM.DAT").text() << "\n";
   return 1;
 }
 

@@ -13,8 +13,8 @@ namespace obrazac::cli {
 int runSend(const Invocation& inv) {
   Context ctx(inv.workDir);
   auto entries = headerFromOptions(ctx, inv.args, form::HeaderWindow::Sending);
-  if (entries.employerError != 0) {
-    inv.err << "Greška " << entries.employerError << "\n";
+  if (!entries.employer.ok()) {
+    inv.err << entries.employer.text() << "\n";
     return 1;
   }
   // The window puts the focus back on an entry it refuses; here the refusal ends the command.
@@ -23,7 +23,7 @@ int runSend(const Invocation& inv) {
 
   CliReporter reporter(inv.err, CliReporter::Status::Shown);
   const auto outcome = submission::runSending(ctx, entries.header, reporter);
-  if (outcome.result != submission::RunResult::Succeeded) return 1;
+  if (!outcome.status.ok()) return 1;
   inv.out << "Datoteka: " << outcome.outputFile.string() << "\n"
           << "Kontrolni broj: " << submission::groupedControlNumber(outcome.controlNumber) << "\n";
   return 0;

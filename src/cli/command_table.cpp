@@ -9,6 +9,7 @@
 #include "data/dictionary.h"
 #include "data/record_manager.h"
 #include "frame/save_message.h"
+#include "data/status.h"
 #include "frame/standard_messages.h"
 
 namespace obrazac::cli {
@@ -21,7 +22,7 @@ const TableDecl& tableNamed(const std::string& name) {
 }
 
 int storeError(const Invocation& inv, const Table& t, int code) {
-  inv.err << "Greška " << code << ": " << storeErrorText(code) << " (" << t.decl().file << ")\n";
+  inv.err << Status::store(code, t.decl().file).text() << "\n";
   return 1;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/cli_reporter.h"
 #include "cli/header_options.h"
 #include "cli/input_findings_list.h"
+#include "data/status.h"
 #include "submission/control_number.h"
 #include "takeover/takeover_run.h"
 
@@ -32,8 +33,8 @@ int runTakeover(const Invocation& inv) {
   Context ctx(inv.workDir);
   submission::TakeoverHeader header;
   auto entries = headerFromOptions(ctx, inv.args.subspan(1), form::HeaderWindow::Takeover);
-  if (entries.employerError != 0) {
-    inv.err << "Greška " << entries.employerError << "\n";
+  if (!entries.employer.ok()) {
+    inv.err << entries.employer.text() << "\n";
     return 1;
   }
   for (const auto& m : entries.messages) inv.err << m.text << "\n";
@@ -53,10 +54,10 @@ int runTakeover(const Invocation& inv) {
           printListedFinding(inv.out, f, first);
           first = false;
         }))
-      inv.err << "Greška " << storeErrorText(rc) << " (TBGRESKE.DAT)\n";
+      inv.err << Status::store(rc, "TBGRESKE.DAT").text() << "\n";
   }
   const auto& sent = outcome.sending;
-  if (sent.result != submission::RunResult::Succeeded) return 1;
+  if (!sent.status.ok()) return 1;
   inv.out << "Datoteka: " << sent.outputFile.string() << "\n"
           << "Kontrolni broj: " << submission::groupedControlNumber(sent.controlNumber) << "\n";
   return 0;

@@ -12,6 +12,13 @@ HeaderEntries headerFromOptions(Context& ctx, std::span<const std::string> args,
   using F = form::HeaderField;
   const auto o = parseOptions(args, {"--employer", "--type", "--year", "--month", "--from", "--to",
                                      "--paid", "--date", "--form", "--collective"});
+  limitWidths(o, {{"--type", 2},
+                  {"--year", 4},
+                  {"--month", 2},
+                  {"--from", 2},
+                  {"--to", 2},
+                  {"--paid", 7},
+                  {"--form", 3}});
   auto required = [&](const char* name) -> const std::string& {
     const auto it = o.find(name);
     if (it == o.end()) throw UsageError(std::string("nedostaje ") + name);
@@ -48,8 +55,8 @@ HeaderEntries headerFromOptions(Context& ctx, std::span<const std::string> args,
   }
 
   // The window offers only obligors that exist; choosing one proposes the next form number.
-  e.employerError = form::chooseEmployer(ctx, h);
-  if (e.employerError != 0) return e;
+  e.employer = form::chooseEmployer(ctx, h);
+  if (!e.employer.ok()) return e;
   if (given("--form")) h.formNumber = o.at("--form");
 
   // Typed in screen order; accepting the calculation year or month proposes the payment's.

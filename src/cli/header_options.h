@@ -16,7 +16,7 @@ namespace obrazac::cli {
 // --date, --form, --collective.
 struct HeaderEntries {
   form::SendingHeader header;
-  int employerError = 0;                      // the store's code when the obligor is missing
+  Status employer;                            // why the obligor could not be chosen
   std::vector<form::HeaderMessage> messages;  // of the entries, in screen order
 };
 

@@ -16,7 +16,7 @@ namespace obrazac {
 namespace {
 
 constexpr char kUnmapped = '?';
-constexpr char32_t kIllFormed = 0xFFFFFFFF;
+constexpr char32_t kIllFormed = kNoCodePoint;
 
 // Reads one character of UTF-8 at text[pos]. Returns the bytes taken; cp is kIllFormed when they
 // do not form a character, and then the bytes taken are the longest start of a well-formed
@@ -111,6 +111,7 @@ struct Tables {
   };
   std::array<Utf8Char, 256> utf8;               // Windows-1250 byte -> UTF-8
   std::vector<std::int16_t> cp1250ByCodePoint;  // code point -> Windows-1250 byte, -1 for none
+  std::array<char32_t, 256> byteCodePoint;      // Windows-1250 byte -> code point
   std::array<char, 256> cp852;                  // Windows-1250 byte -> OEM 852 byte
   std::array<char, 256> cp1250FromCp852;        // OEM 852 byte -> Windows-1250 byte
 
@@ -139,6 +140,7 @@ struct Tables {
       const std::string back = fromOem.convertByte(static_cast<unsigned char>(b));
       cp1250FromCp852[b] = back.size() == 1 ? back[0] : kUnmapped;
     }
+    byteCodePoint = codePoint;
     cp1250ByCodePoint.assign(highest + 1, -1);
     for (int b = 0; b < 256; ++b)
       if (cp1250ByCodePoint[codePoint[b]] < 0)
@@ -210,6 +212,19 @@ void appendCp1250FromUtf8(std::string& out, std::string_view utf8) {
         cp < t.cp1250ByCodePoint.size() ? t.cp1250ByCodePoint[cp] : std::int16_t{-1};
     out.push_back(byte < 0 ? kUnmapped : static_cast<char>(byte));
   }
+}
+
+std::size_t nextCodePoint(std::string_view utf8, char32_t& codePoint) {
+  return decodeUtf8(utf8, 0, codePoint);
+}
+
+int cp1250ByteOf(char32_t codePoint) {
+  const Tables& t = tables();
+  return codePoint < t.cp1250ByCodePoint.size() ? t.cp1250ByCodePoint[codePoint] : -1;
+}
+
+char32_t codePointOfCp1250(unsigned char byte) {
+  return tables().byteCodePoint[byte];
 }
 
 std::string cp852FromCp1250(std::string_view text) {

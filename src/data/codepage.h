@@ -25,6 +25,15 @@ std::string cp1250FromUtf8(std::string_view utf8);
 void appendUtf8FromCp1250(std::string& out, std::string_view text);
 void appendCp1250FromUtf8(std::string& out, std::string_view utf8);
 
+// One character of UTF-8 at the front of `utf8`: returns the bytes it takes (at least one for a
+// non-empty text) and sets `codePoint`, or kNoCodePoint for an ill-formed sequence.
+inline constexpr char32_t kNoCodePoint = 0xFFFFFFFF;
+std::size_t nextCodePoint(std::string_view utf8, char32_t& codePoint);
+// The Windows-1250 byte of a character, or -1 when the code page has none.
+int cp1250ByteOf(char32_t codePoint);
+// The character a Windows-1250 byte stands for (undefined bytes: the C1 control of that value).
+char32_t codePointOfCp1250(unsigned char byte);
+
 // Windows-1250 to OEM 852 and back, byte for byte: the same letter where both pages have it
 // (all Croatian letters do), '?' where the target page lacks it. The results have the length of
 // the input, so the in-place forms convert record fields without allocating.

@@ -6,6 +6,7 @@
 
 #include "data/codepage.h"
 #include "data/date.h"
+#include "data/field_value.h"
 #include "data/fixed_width.h"
 
 namespace obrazac {
@@ -103,14 +104,19 @@ std::string Record::display(int i) const {
 
 std::optional<std::string> Record::assign(int i, std::string_view utf8) {
   const auto& f = field(i);
+  const std::string label = decl_->prefix.empty() ? f.name : decl_->prefix + ":" + f.name;
+  auto refuse = [&](const std::string& why) {
+    return "Polje " + label + ": '" + std::string(utf8) + "' " + why;
+  };
   switch (f.type) {
     case FieldType::String:
     case FieldType::Memo:
+      if (auto error = fieldValueError(label, utf8, f.size)) return error;
       setTextFromUtf8(i, utf8);
       return std::nullopt;
     case FieldType::Decimal: {
       const auto d = Decimal::parse(utf8);
-      if (!d) return "'" + std::string(utf8) + "' nije broj";
+      if (!d) return refuse("nije broj");
       setDecimal(i, *d);
       return std::nullopt;
     }
@@ -121,7 +127,7 @@ std::optional<std::string> Record::assign(int i, std::string_view utf8) {
         return std::nullopt;
       }
       if (std::sscanf(std::string(utf8).c_str(), "%d-%d-%d", &y, &m, &d) != 3)
-        return "'" + std::string(utf8) + "' nije datum (GGGG-MM-DD)";
+        return refuse("nije datum (GGGG-MM-DD)");
       setInteger(i, Date::fromParts(m, d, y).dayNumber());
       return std::nullopt;
     }
@@ -130,8 +136,7 @@ std::optional<std::string> Record::assign(int i, std::string_view utf8) {
       std::int64_t v = 0;
       const auto* end = utf8.data() + utf8.size();
       const auto r = std::from_chars(utf8.data(), end, v);
-      if (utf8.empty() || r.ec != std::errc() || r.ptr != end)
-        return "'" + std::string(utf8) + "' nije cijeli broj";
+      if (utf8.empty() || r.ec != std::errc() || r.ptr != end) return refuse("nije cijeli broj");
       setInteger(i, v);
       return std::nullopt;
     }

@@ -47,7 +47,9 @@ class Record {
 
   // Text of a field for people and scripts (UTF-8), and assignment from such text.
   std::string display(int i) const;
-  // Returns an error text (UTF-8) when the text is not a value of the field's type.
+  // Returns an error text (UTF-8, naming the field) when the text is not a value of the field's
+  // type, or holds a character or more characters than a text field can hold (field_value.h);
+  // the buffer keeps its value then.
   std::optional<std::string> assign(int i, std::string_view utf8);
 
   // Label-based access for scripts: "POS:NAZIV".

@@ -35,7 +35,8 @@ std::string Status::text() const {
     if (!what_.empty()) t += " (" + what_ + ")";
     return t;
   }
-  t += " (" + std::string(storeText()) + ")";
+  if (const std::string_view known = storeText(); !known.empty())
+    t += " (" + std::string(known) + ")";
   if (!what_.empty()) t += ": " + what_;
   return t;
 }

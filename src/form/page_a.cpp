@@ -128,7 +128,9 @@ PageABuild buildPageA(Context& ctx, const FormRequest& f, RunReporter& reporter,
   const int last = p.index("IDENTIFIKATOR");
   if (f.formNumber > p.integer(last)) {
     p.setInteger(last, f.formNumber);
-    if (const int w = pos.put()) reporter.status("Greška " + std::to_string(w));
+    if (const int w = pos.put())
+      reporter.status(
+          Status::store(w, "zadnji broj obrasca obveznika " + std::to_string(f.employer)).text());
   }
   return result;
 }

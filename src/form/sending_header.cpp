@@ -5,6 +5,7 @@
 #include "app/application_parameters.h"
 #include "data/fixed_width.h"
 #include "register/entry_rules.h"
+#include "register/obligor_lookup.h"
 
 namespace obrazac::form {
 namespace {
@@ -144,17 +145,13 @@ SendingHeader defaultSendingHeader(const Clock& clock) {
   return h;
 }
 
-int chooseEmployer(Context& ctx, SendingHeader& header) {
-  Table& pos = ctx.table("POS");
-  if (const int rc = pos.open(); rc != 0 && rc != err::kFileAlreadyOpen) return rc;
-  Record& r = pos.record();
-  r.clear();
-  r.setInteger(r.index("REDBROJ"), header.employer);
+Status chooseEmployer(Context& ctx, SendingHeader& header) {
   header.obligorKind.clear();
-  if (const int rc = pos.get("KEYREDBROJ")) return rc;
+  if (Status read = readObligor(ctx, header.employer); !read.ok()) return read;
+  const Record& r = ctx.table("POS").record();
   header.obligorKind = r.text(r.index("VRSTOBVEZNIKA"));
   header.formNumber = std::to_string(r.integer(r.index("IDENTIFIKATOR")) + 1);
-  return 0;
+  return {};
 }
 
 EntryCheck checkEntry(const SendingHeader& h, HeaderField entry, HeaderWindow window) {
@@ -256,16 +253,8 @@ ProcessingCheck checkProcessing(Context& ctx, const SendingHeader& h, HeaderWind
     return result;
   }
 
-  Table& pos = ctx.table("POS");
-  int rc = pos.open();
-  if (rc == err::kFileAlreadyOpen) rc = 0;
-  if (rc == 0) {
-    Record& r = pos.record();
-    r.clear();
-    r.setInteger(r.index("REDBROJ"), h.employer);
-    rc = pos.get("KEYREDBROJ");
-  }
-  if (rc != 0) return fail("Greška " + std::to_string(rc), F::Employer);
+  if (const Status read = readObligor(ctx, h.employer); !read.ok())
+    return fail(read.text(), F::Employer);
   return result;
 }
 

@@ -12,6 +12,7 @@
 
 #include "data/context.h"
 #include "data/date.h"
+#include "data/status.h"
 
 namespace obrazac::form {
 
@@ -59,9 +60,9 @@ struct SendingHeader {
 SendingHeader defaultSendingHeader(const Clock& clock);
 
 // Chooses the obligor as the window's obligor list does: employer number, its kind and, as the
-// proposed form number, its last used form number + 1. Returns the store's error code (35 when
-// the obligor does not exist; the header then keeps the number and a blank kind).
-int chooseEmployer(Context& ctx, SendingHeader& header);
+// proposed form number, its last used form number + 1. A failure names the obligor and why it
+// could not be read; the header then keeps the number and a blank kind.
+Status chooseEmployer(Context& ctx, SendingHeader& header);
 
 // The window whose header is checked: the sending window, or the window that forms the form
 // from taken-over payment data, whose checks differ in a few texts and rules: a calculation

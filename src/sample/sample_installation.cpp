@@ -510,12 +510,11 @@ form::SendingHeader sampleMonthHeader(int employer) {
   return h;
 }
 
-std::string createInstallationTables(Context& ctx) {
+Status createInstallationTables(Context& ctx) {
   for (const auto& decl : allTables()) {
     if (decl.kind != TableKind::Keyed || !decl.create) continue;
     Table& t = ctx.table(decl.prefix);
-    if (const int rc = t.create())
-      return decl.file + ": " + std::to_string(rc) + " " + std::string(storeErrorText(rc));
+    if (const int rc = t.create()) return Status::store(rc, decl.file);
   }
   return {};
 }
@@ -526,9 +525,8 @@ SampleSummary buildSampleInstallation(Context& ctx, const fs::path& municipality
     summary.status = Status::refused("nije pronađen popis općina (data/opcine.csv)");
     return summary;
   }
-  std::string error = createInstallationTables(ctx);
-  if (!error.empty()) {
-    summary.status = Status::refused(error);
+  if (Status made = createInstallationTables(ctx); !made.ok()) {
+    summary.status = std::move(made);
     return summary;
   }
   const auto loaded = loadMunicipalityList(ctx, municipalityList);
@@ -537,6 +535,7 @@ SampleSummary buildSampleInstallation(Context& ctx, const fs::path& municipality
     return summary;
   }
   summary.municipalities = loaded.loaded;
+  std::string error;
   addCodeLists(ctx, error);
   addControlTable(ctx, error);
   addParameters(ctx, error);

@@ -30,9 +30,9 @@ inline constexpr const char* kSamplePaymentFile = "PLACE.TXT";
 // left for the choice of the obligor to fill in.
 form::SendingHeader sampleMonthHeader(int employer);
 
-// Creates every table file of a fresh installation, empty. Returns an error text (UTF-8) naming
-// the file that could not be created, empty on success.
-std::string createInstallationTables(Context& ctx);
+// Creates every table file of a fresh installation, empty. A failure names the file that could
+// not be created.
+Status createInstallationTables(Context& ctx);
 
 struct SampleSummary {
   int municipalities = 0;

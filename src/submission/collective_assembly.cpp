@@ -4,6 +4,7 @@
 
 #include "app/application_parameters.h"
 #include "data/codepage.h"
+#include "data/status.h"
 #include "form/page_a.h"
 #include "submission/control_number.h"
 #include "submission/output_files.h"
@@ -36,8 +37,8 @@ class Assembly {
  private:
   void run();
   void fail(const std::string& message) {
-    if (!message.empty()) reporter_.message(message);
-    out_.result = RunResult::Failed;
+    reporter_.message(message);
+    out_.status = Status::refused(message);
   }
   bool readList(const fs::path& folder);
   bool joinForms(const Listed& listed);
@@ -51,12 +52,16 @@ class Assembly {
 };
 
 void Assembly::run() {
-  if (const int rc = readParameters(ctx_)) return fail("Greška " + std::to_string(rc));
+  if (const int rc = readParameters(ctx_))
+    return fail(Status::store(rc, "aplikacijski parametri (APLPARAM.DAT)").text());
   const Record apl = ctx_.table("APL").record();
   const fs::path folder = outputFolder(apl.text(apl.index("IZLAZDIR")), ctx_.workDir());
   // The control number goes onto page A of every listed form together with the new file.
   RunGuard guard(ctx_, reporter_);
-  if (!guard.begin({"A"}, folder)) return fail("");
+  if (!guard.begin({"A"}, folder)) {
+    out_.status = guard.refusal();
+    return;
+  }
 
   Table& velor = ctx_.table("VEL");
   if (const auto prepared = prepareWorkFile(velor); !prepared.ok())
@@ -90,7 +95,6 @@ void Assembly::run() {
     return fail("Greška pri formiranju datoteke " + error);
   out_.controlNumber = hash.digits;
   out_.file = file;
-  out_.result = RunResult::Succeeded;
 }
 
 bool Assembly::readList(const fs::path& folder) {
@@ -128,7 +132,13 @@ bool Assembly::joinForms(const Listed& listed) {
     const std::string& type = r.text(tip);
     if (type == "3") ++out_.forms;
     if (type == "0" || type == "9") continue;
-    if (appendLine(velor, r.text(redak) + type) != 0) {
+    // A joined form must not break the collective file either.
+    const std::string line = r.text(redak) + type;
+    if (const auto error = recordLineError(line)) {
+      fail("Datoteka nije zapisana. " + listed.file.string() + ": " + *error);
+      return false;
+    }
+    if (appendLine(velor, line) != 0) {
       fail("Greška " + std::string(velor.errorText()));
       return false;
     }

@@ -4,8 +4,8 @@
 // folder, whose control number is then stored on the page A of each listed form.
 //
 // A listed file that cannot be read, a line that cannot be written or a failed hash ends the
-// assembly with result Failed; like a refused or killed assembly it leaves the pages A and the
-// old collective file as they were.
+// assembly with its message as the outcome's status; like a refused or killed assembly it leaves
+// the pages A and the old collective file as they were.
 #pragma once
 
 #include <filesystem>
@@ -19,7 +19,7 @@
 namespace obrazac::submission {
 
 struct CollectiveOutcome {
-  RunResult result = RunResult::Started;
+  Status status;               // success, or why the assembly stopped (shown)
   std::filesystem::path file;  // VELOR.RM0 in the output folder, once produced
   std::string controlNumber;   // its 40 digits
   int forms = 0;               // type 3 records joined

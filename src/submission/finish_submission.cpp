@@ -1,8 +1,10 @@
 #include "submission/finish_submission.h"
 
 #include <stdexcept>
+#include <vector>
 
 #include "data/codepage.h"
+#include "data/status.h"
 #include "form/page_b.h"
 #include "submission/control_number.h"
 #include "submission/output_files.h"
@@ -38,14 +40,15 @@ class Finish {
 
  private:
   void run();
-  void fail(const std::string& message) {
-    if (!message.empty()) reporter_.message(message);
-    out_.result = RunResult::Failed;
+  void fail(Status why) {
+    reporter_.message(why.text());
+    out_.status = std::move(why);
   }
-  bool prepareWorkFiles();
-  bool writeRecords(const Record& apl, const Record& pageA);
-  bool write(Table& file, const std::string& line);
-  bool openList(bool fresh);
+  void fail(const std::string& message) { fail(Status::refused(message)); }
+  Status prepareWorkFiles();
+  Status writeRecords(const Record& apl, const Record& pageA);
+  Status write(Table& file, const std::string& line);
+  Status openList(bool fresh);
   void addToList(const Record& pos, bool fresh);
   void reportFailedCopy(const std::string& error);
 
@@ -68,8 +71,8 @@ void Finish::run() {
   const Record& pos = ctx_.table("POS").record();
 
   // The records, each into its work file and into TBVELOR.TXT.
-  if (!prepareWorkFiles()) return fail("");
-  if (!writeRecords(apl, pageA)) return fail("");
+  if (Status prepared = prepareWorkFiles(); !prepared.ok()) return fail(std::move(prepared));
+  if (Status written = writeRecords(apl, pageA); !written.ok()) return fail(std::move(written));
 
   // The control number of the file written.
   const Table& velor = ctx_.table("VEL");
@@ -80,7 +83,7 @@ void Finish::run() {
   // be opened leaves no file behind.
   const bool fresh = header_.method != form::SendingMethod::Collective ||
                      header_.job == form::CollectiveJob::NewFile;
-  if (!openList(fresh)) return fail("");
+  if (Status opened = openList(fresh); !opened.ok()) return fail(std::move(opened));
 
   // The new output file beside the old one, then the obligor in the list.
   if (const std::string error = guard_.produce(velor.file(), out_.outputFile); !error.empty()) {
@@ -89,7 +92,7 @@ void Finish::run() {
   }
   reporter_.status("Obrada je završena i određen SHA broj");
   addToList(pos, fresh);
-  if (out_.result == RunResult::Failed) return;
+  if (!out_.status.ok()) return;
 
   // The control number on page A.
   Table& a = ctx_.table("A");
@@ -103,7 +106,6 @@ void Finish::run() {
   if (const std::string error = guard_.commit(); !error.empty())
     return fail("Greška pri formiranju datoteke " + error);
   out_.controlNumber = hash.digits;
-  out_.result = RunResult::Succeeded;
   reporter_.status("OBVEZNIK JE USPJEŠNO OBRAĐEN-" + out_.outputFile.string());
 
   // The obligors processed next while the window stays open join the same list.
@@ -123,50 +125,48 @@ void Finish::reportFailedCopy(const std::string& error) {
 }
 
 // A work file that cannot be emptied would give a file with another run's records in it.
-bool Finish::prepareWorkFiles() {
+Status Finish::prepareWorkFiles() {
   workFilesTaken_ = true;
   for (const char* prefix : kWorkFiles) {
     Table& t = ctx_.table(prefix);
     const auto prepared = prepareWorkFile(t);
     if (prepared.ok()) continue;
     const std::string name(workFileName(t));
-    reporter_.message(prepared.failedStep == WorkFileStep::Open
-                          ? "Greška kod otvaranja " + name
-                          : "Greška kod pražnjenja " + name + " " + std::string(t.errorText()));
-    return false;
+    return Status::refused(prepared.failedStep == WorkFileStep::Open
+                               ? "Greška kod otvaranja " + name
+                               : "Greška kod pražnjenja " + name + " " +
+                                     std::string(t.errorText()));
   }
-  return true;
+  return {};
 }
 
-bool Finish::write(Table& file, const std::string& line) {
-  if (appendLine(file, line) == 0) return true;
-  reporter_.message("Greška kod upisa u " + std::string(workFileName(file)) + " " +
-                    std::string(file.errorText()));
-  return false;
+Status Finish::write(Table& file, const std::string& line) {
+  if (appendLine(file, line) == 0) return {};
+  return Status::refused("Greška kod upisa u " + std::string(workFileName(file)) + " " +
+                         std::string(file.errorText()));
 }
 
-bool Finish::writeRecords(const Record& apl, const Record& pageA) {
-  Table& velor = ctx_.table("VEL");
-  auto both = [&](const char* prefix, const std::string& line) {
-    return write(ctx_.table(prefix), line) && write(velor, line);
+// Every record is built and checked before the first one is written, so a record that would
+// break the file leaves the work files and TBVELOR.TXT empty.
+Status Finish::writeRecords(const Record& apl, const Record& pageA) {
+  struct Line {
+    const char* workFile;
+    std::string text;
   };
+  std::vector<Line> lines;
   const form::FormRequest& f = form_;
   // Taken-over data name their sender by the numeric test in both sender records.
   const SenderRule closingRule =
       origin_ == RowOrigin::TakenOver ? SenderRule::Numeric : SenderRule::Length;
   try {
-    if (!both("SL0", senderRecord(apl, senderIdentification(apl, SenderRule::Numeric),
-                                  header_.sendingDate)))
-      return false;
-    ctx_.table("SL0").close();
+    lines.push_back({"SL0", senderRecord(apl, senderIdentification(apl, SenderRule::Numeric),
+                                         header_.sendingDate)});
     const FormPeriod period{f.year, f.month, f.paymentYear, f.paymentMonth};
-    if (!both("SL3", formHeaderRecord(pageA, period, origin_))) return false;
-    ctx_.table("SL3").close();
+    lines.push_back({"SL3", formHeaderRecord(pageA, period, origin_)});
 
     // The person's ordinal within the form grows with each new JMBG in page B order.
     int rows = 0, ordinal = 0;
     std::string previous;
-    bool written = true;
     const int jmbg = ctx_.table("OSI").record().index("JMBG");
     const int rc = form::forEachFormRow(ctx_, f.identity.link, [&](const Record& row) {
       if (row.text(jmbg) != previous) {
@@ -174,35 +174,36 @@ bool Finish::writeRecords(const Record& apl, const Record& pageA) {
         previous = row.text(jmbg);
       }
       ++rows;
-      return written = both("SL5", rowRecord(row, ordinal, origin_));
+      lines.push_back({"SL5", rowRecord(row, ordinal, origin_)});
+      return true;
     });
-    if (!written) return false;
-    if (rc != 0) {
-      reporter_.message("Greška " + std::to_string(rc));
-      return false;
-    }
-    ctx_.table("SL5").close();
-    if (!both("SL7", formClosingRecord(pageA, rows, header_.sendingDate, origin_))) return false;
-    ctx_.table("SL7").close();
-    if (!both("SL9",
-              fileClosingRecord(senderIdentification(apl, closingRule), header_.sendingDate, 1)))
-      return false;
+    if (rc != 0)
+      return Status::store(rc, "stavke stranice B obrasca " + utf8FromCp1250(f.identity.link));
+    lines.push_back({"SL7", formClosingRecord(pageA, rows, header_.sendingDate, origin_)});
+    lines.push_back(
+        {"SL9", fileClosingRecord(senderIdentification(apl, closingRule), header_.sendingDate, 1)});
   } catch (const std::overflow_error& e) {
-    reporter_.message(std::string("Greška. ") + e.what());
-    return false;
+    return Status::refused(std::string("Greška. ") + e.what());
   }
-  ctx_.table("SL9").close();
-  velor.close();
-  return true;
+  for (const Line& line : lines)
+    if (const auto error = recordLineError(line.text))
+      return Status::refused("Datoteka nije zapisana. " + *error);
+
+  Table& velor = ctx_.table("VEL");
+  for (const Line& line : lines) {
+    if (Status written = write(ctx_.table(line.workFile), line.text); !written.ok()) return written;
+    if (Status written = write(velor, line.text); !written.ok()) return written;
+  }
+  for (const char* prefix : kWorkFiles) ctx_.table(prefix).close();
+  return {};
 }
 
-bool Finish::openList(bool fresh) {
+Status Finish::openList(bool fresh) {
   Table& list = ctx_.table("TBT");
   list.close();
   const int rc = list.open(fresh ? AccessMode::DenyAll : AccessMode::DenyNone);
-  if (rc == 0) return true;
-  reporter_.message("Greška. Open TBTMPDAT " + std::string(list.errorText()));
-  return false;
+  if (rc == 0) return {};
+  return Status::refused("Greška. Open TBTMPDAT " + std::string(list.errorText()));
 }
 
 void Finish::addToList(const Record& pos, bool fresh) {

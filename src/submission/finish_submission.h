@@ -6,8 +6,8 @@
 // old one last. Where the rows came from changes the records' signs and how a failed copy is
 // reported, nothing else.
 //
-// A failure ends the run with result Failed after its message; the guard then undoes the run, so
-// the old output file, page A and the list stay as they were.
+// A failure ends the run after its message, with that message as the outcome's status; the guard
+// then undoes the run, so the old output file, page A and the list stay as they were.
 #pragma once
 
 #include <filesystem>
@@ -15,6 +15,7 @@
 #include <string>
 
 #include "data/context.h"
+#include "data/status.h"
 #include "form/form_request.h"
 #include "form/sending_header.h"
 #include "frame/run_reporter.h"
@@ -23,11 +24,8 @@
 
 namespace obrazac::submission {
 
-// The window's result flag: 0 while a run goes, 1 after a failure, 2 after success.
-enum class RunResult : short { Started = 0, Failed = 1, Succeeded = 2 };
-
 struct SendingOutcome {
-  RunResult result = RunResult::Started;
+  Status status;                                   // success, or why the run stopped (shown)
   std::optional<form::HeaderMessage> failedCheck;  // a header check that refused the run
   std::filesystem::path outputFile;                // the obligor's file, F<nnn><y><kkk>.TXT
   std::filesystem::path collectiveFile;            // VELOR.RM0 in the output folder
@@ -47,7 +45,7 @@ FormFiles formFilesOf(const Record& apl, const form::FormRequest& form,
 
 // Writes, hashes and lists the form whose page A stands in the context's A buffer, with the
 // parameter record in the APL buffer and the obligor in the POS buffer. Sets the outcome's file
-// names, control number and result. After a successful collective run with job "Novi file" the
+// names, control number and status. After a successful collective run with job "Novi file" the
 // header's job becomes "Dodaj u file", so the obligors processed next join the same list. The
 // work files are open to readers again when it returns.
 void finishSubmission(Context& ctx, form::SendingHeader& header, const form::FormRequest& form,

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "data/field_value.h"
 #include "data/fixed_width.h"
 #include "data/numeric_text.h"
 
@@ -19,6 +20,19 @@ std::string_view field(const Record& r, std::string_view name) {
 }
 
 }  // namespace
+
+std::optional<std::string> recordLineError(std::string_view line) {
+  if (line.size() != static_cast<std::size_t>(kRecordWidth))
+    return "Zapis ima " + std::to_string(line.size()) + " znakova umjesto " +
+           std::to_string(kRecordWidth);
+  const RecordLayout* layout = findRecordLayout(line.back());
+  if (!layout) return std::string("Zapis nepoznatog tipa");
+  for (const RecordField& f : layout->fields)
+    if (const auto unfit = unfitByte(f.cut(line)))
+      return "Zapis tipa " + std::string(1, layout->type) + ", polje " + std::string(f.code) +
+             ": " + *unfit;
+  return std::nullopt;
+}
 
 Identification senderIdentification(const Record& apl, SenderRule rule) {
   const auto mb01 = field(apl, "MB01"), mb02 = field(apl, "MB02"), jmbg = field(apl, "JMBG");

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -71,6 +72,11 @@ constexpr char nonNegativeSign(RowOrigin origin) {
 // RS3RBSU and RS7RBSU: characters 4-7 of the form identifier; when the 7th is blank (an obligor
 // that is a natural person) "0" followed by characters 4-6.
 std::string formIdentifierField(std::string_view identifier);
+
+// Why a finished line must not go into a file: it is not exactly kRecordWidth bytes, its last
+// byte is no record type, or a field holds a control byte (a TAB or a line end would shift or
+// split the line). Names the record type and the field; nothing for a sound line.
+std::optional<std::string> recordLineError(std::string_view line);
 
 // Type 0 from the APL buffer.
 std::string senderRecord(const Record& apl, const Identification& sender, Date sent);

@@ -38,8 +38,8 @@ RunGuard::~RunGuard() {
 }
 
 bool RunGuard::refuse(int code, const std::string& what) {
-  reporter_.message("Greška " + std::to_string(code) + " (" + std::string(storeErrorText(code)) +
-                    "): " + what);
+  refusal_ = Status::store(code, what);
+  reporter_.message(refusal_.text());
   return false;
 }
 

@@ -15,6 +15,7 @@
 #include "data/context.h"
 #include "data/folder_swap.h"
 #include "data/share_lock.h"
+#include "data/status.h"
 #include "frame/run_reporter.h"
 
 namespace obrazac::submission {
@@ -32,6 +33,8 @@ class RunGuard {
   // shown with the table or folder and the store's error text; nothing has changed then.
   bool begin(std::initializer_list<const char*> changedTables,
              const std::filesystem::path& outputFolder);
+  // Why `begin` refused the run.
+  const Status& refusal() const { return refusal_; }
 
   // The run's output file: `made` copied beside `output`, renamed over it by the commit.
   // Returns why the copy failed (UTF-8), or an empty string.
@@ -52,6 +55,7 @@ class RunGuard {
   FolderSwap swap_;
   std::vector<std::string> kept_;  // prefixes of the kept tables
   bool begun_ = false;
+  Status refusal_;
 };
 
 }  // namespace obrazac::submission

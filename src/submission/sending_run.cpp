@@ -7,6 +7,9 @@
 
 namespace obrazac::submission {
 
+// Why a run that found no monthly data for the form stops.
+constexpr const char* kNoRows = "Obrada prekinuta. Preuzeto 0 redaka";
+
 SendingOutcome runSending(Context& ctx, form::SendingHeader& header, RunReporter& reporter) {
   SendingOutcome out;
   // The header checks, the authorised person first; they read the parameters and the obligor.
@@ -14,8 +17,8 @@ SendingOutcome runSending(Context& ctx, form::SendingHeader& header, RunReporter
   for (const auto& notice : check.notices) reporter.message(notice.text);
   if (check.failure) {
     out.failedCheck = check.failure;
-    reporter.message(check.failure->text);
-    out.result = RunResult::Failed;
+    out.status = Status::refused(check.failure->text);
+    reporter.message(out.status.text());
     return out;
   }
   const Record& apl = ctx.table("APL").record();
@@ -30,14 +33,18 @@ SendingOutcome runSending(Context& ctx, form::SendingHeader& header, RunReporter
   // The run changes page B, page A, the obligor's form number and the list, all or nothing.
   RunGuard guard(ctx, reporter);
   if (!guard.begin({"OSI", "A", "POS", "TBT"}, files.output.parent_path())) {
-    out.result = RunResult::Failed;
+    out.status = guard.refusal();
     return out;
   }
 
   // Page B from the monthly data, then page A; each has shown why it stopped.
   const auto pageB = form::buildPageBRows(ctx, form, reporter);
-  if (!pageB.status.ok() || pageB.taken == 0 || !form::buildPageA(ctx, form, reporter).built()) {
-    out.result = RunResult::Failed;
+  if (!pageB.status.ok() || pageB.taken == 0) {
+    out.status = pageB.status.ok() ? Status::refused(kNoRows) : pageB.status;
+    return out;
+  }
+  if (const auto pageA = form::buildPageA(ctx, form, reporter); !pageA.built()) {
+    out.status = pageA.status.ok() ? Status::refused(kNoRows) : pageA.status;
     return out;
   }
   finishSubmission(ctx, header, form, files, RowOrigin::MonthlyData, guard, reporter, out);

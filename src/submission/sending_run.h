@@ -2,7 +2,7 @@
 // data for one period and kind of calculation to the finished submission file in the output
 // folder, with its control number stored on page A and the obligor added to the list of
 // processed obligors (TBTMPDAT.DAT) from which the collective file is assembled. Status texts
-// and messages go through the reporter; the run's result is the window's result flag.
+// and messages go through the reporter; the outcome's status says whether the run succeeded.
 //
 // The run is all or nothing: a run that is refused, fails or is killed leaves page B, page A, the
 // obligor's form number, the list and the output file as they were.

@@ -9,10 +9,13 @@
 #include "check/payment_file.h"
 #include "check/payment_line.h"
 #include "data/codepage.h"
+#include "data/field_value.h"
 #include "data/fixed_width.h"
+#include "data/status.h"
 #include "form/form_request.h"
 #include "form/page_a.h"
 #include "form/page_b.h"
+#include "register/obligor_lookup.h"
 #include "submission/output_files.h"
 #include "submission/run_guard.h"
 #include "submission/work_files.h"
@@ -46,16 +49,26 @@ class Takeover {
  private:
   void run();
   void fail(const std::string& message, HeaderField focus = HeaderField::None) {
-    if (!message.empty()) reporter_.message(message);
-    out_.sending.result = RunResult::Failed;
+    reporter_.message(message);
+    stop(Status::refused(message), focus);
+  }
+  // Ends the run for a reason already shown.
+  void stop(Status why, HeaderField focus = HeaderField::None) {
+    out_.sending.status = std::move(why);
     out_.focus = focus;
+  }
+  // A failure of the page B archive, naming the form whose rows it holds.
+  std::string archiveFailure(int code) const {
+    return Status::store(code, "stranica B obrasca " + utf8FromCp1250(form_.identity.link) +
+                                   " (TBOSIGUR.DAT)")
+        .text();
   }
   void emptyFindings();
   bool copyInput();
   bool readEmployer();
   bool readLines();
-  void takeLine(const check::PaymentLine& line, const check::PaymentFileReader& reader,
-                check::LineChecker& checker);
+  void takeLine(const Record& raw, const check::PaymentLine& line,
+                const check::PaymentFileReader& reader, check::LineChecker& checker);
   void addFinding(const check::PaymentLine& line, std::string_view message);
 
   Context& ctx_;
@@ -109,7 +122,8 @@ void Takeover::run() {
   // The run changes page B, page A, the obligor's form number and the list, all or nothing; the
   // findings stay for review whatever happens.
   RunGuard guard(ctx_, reporter_);
-  if (!guard.begin({"OSI", "A", "POS", "TBT"}, files.output.parent_path())) return fail("");
+  if (!guard.begin({"OSI", "A", "POS", "TBT"}, files.output.parent_path()))
+    return stop(guard.refusal());
 
   // The old page B rows go; the lines of the form become the new ones.
   if (!readLines()) return;
@@ -123,13 +137,16 @@ void Takeover::run() {
 
   // Only a form of sound lines is filed.
   if (sum.taken == 0 || lineFailed_) {
-    reporter_.status("Obrada je prekinuta, provjerite popis grešaka i upozorenja.");
-    return fail("", HeaderField::Year);
+    const std::string stopped = "Obrada je prekinuta, provjerite popis grešaka i upozorenja.";
+    reporter_.status(stopped);
+    return stop(Status::refused(stopped), HeaderField::Year);
   }
 
   // Page A, then the records, the control number and the output file.
-  if (!form::buildPageA(ctx_, form_, reporter_, form::ObligorMB::NumericNotZero).built())
-    return fail("");
+  const auto pageA = form::buildPageA(ctx_, form_, reporter_, form::ObligorMB::NumericNotZero);
+  if (!pageA.built())
+    return stop(pageA.status.ok() ? Status::refused("Obrada prekinuta. Preuzeto 0 redaka")
+                                  : pageA.status);
   finishSubmission(ctx_, h_, form_, files, RowOrigin::TakenOver, guard, reporter_, out_.sending);
 }
 
@@ -171,20 +188,9 @@ bool Takeover::copyInput() {
 }
 
 bool Takeover::readEmployer() {
-  Table& pos = ctx_.table("POS");
-  int rc = pos.open();
-  if (rc == err::kFileAlreadyOpen) rc = 0;
-  Record& r = pos.record();
-  if (rc == 0) {
-    r.clear();
-    r.setInteger(r.index("REDBROJ"), h_.employer);
-    rc = pos.get("KEYREDBROJ");
-  }
-  if (rc != 0) {
-    fail("Greška " + std::to_string(rc), HeaderField::Employer);
-    return false;
-  }
-  return true;
+  const Status read = readObligor(ctx_, h_.employer);
+  if (!read.ok()) fail(read.text(), HeaderField::Employer);
+  return read.ok();
 }
 
 bool Takeover::readLines() {
@@ -202,13 +208,13 @@ bool Takeover::readLines() {
   };
   if (const int rc = osi.begin()) {
     reopenArchive();
-    fail("Greška " + std::to_string(rc));
+    fail(archiveFailure(rc));
     return false;
   }
   if (const int rc = form::removeFormRows(osi, form_, reporter_)) {
     osi.rollback();
     reopenArchive();
-    fail("Greška " + std::to_string(rc));
+    fail(archiveFailure(rc));
     return false;
   }
 
@@ -219,7 +225,7 @@ bool Takeover::readLines() {
   Table& input = ctx_.table("OSI1");
   check::PaymentFileReader reader(input);
   check::PaymentLine line;
-  while (reader.next(line)) takeLine(line, reader, checker);
+  while (reader.next(line)) takeLine(input.record(), line, reader, checker);
   // A file that cannot be read to its end would give a form of part of it.
   if (reader.error() != 0) {
     reporter_.message("Greška. Read TBUPLATE " + std::string(input.errorText()));
@@ -233,15 +239,15 @@ bool Takeover::readLines() {
   if (const int c = osi.commit()) {
     osi.rollback();
     reopenArchive();
-    fail("Greška " + std::to_string(c));
+    fail(archiveFailure(c));
     return false;
   }
   reopenArchive();
   return true;
 }
 
-void Takeover::takeLine(const check::PaymentLine& line, const check::PaymentFileReader& reader,
-                        check::LineChecker& checker) {
+void Takeover::takeLine(const Record& raw, const check::PaymentLine& line,
+                        const check::PaymentFileReader& reader, check::LineChecker& checker) {
   TakeoverSummary& sum = out_.summary;
   const bool selected = check::lineSelected(selection_, line);
   // A line too long to hold, or hidden behind the end mark, is reported; when it belongs to the
@@ -261,6 +267,13 @@ void Takeover::takeLine(const check::PaymentLine& line, const check::PaymentFile
   if (!selected) {
     addFinding(line, "Redak nije preuzet.");
     if (!faulty) ++sum.withMessage;
+    return;
+  }
+  // A control byte would reach the submission file raw: the line is refused and with it the form.
+  if (const auto unfit = recordBytesError(raw)) {
+    addFinding(line, *unfit);
+    ++sum.withMessage;
+    lineFailed_ = true;
     return;
   }
   const std::string name = utf8FromCp1250(clipRight(line.prezime));
@@ -292,7 +305,9 @@ void Takeover::takeLine(const check::PaymentLine& line, const check::PaymentFile
   }
   // A row that cannot be stored would be missing from the file: the run does not file it.
   if (const int rc = osi.add()) {
-    reporter_.message("Greška kod upisa " + std::to_string(rc));
+    reporter_.message(
+        "Greška kod upisa: " +
+        Status::store(rc, "JMBG " + std::string(line.jmbg) + " u TBOSIGUR.DAT").text());
     lineFailed_ = true;
     return;
   }

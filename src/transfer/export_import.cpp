@@ -7,6 +7,7 @@
 #include "data/dictionary.h"
 #include "transfer/staged_folder.h"
 #include "transfer/table_files.h"
+#include "transfer/table_values.h"
 #include "transfer/working_tables_lock.h"
 
 namespace obrazac {
@@ -99,8 +100,10 @@ TransferOutcome importData(const fs::path& workDir, const fs::path& source, RunR
     if (auto f = lock.acquire(workDir, names)) return fail(*f);
     StagedFolder staged(workDir);
     if (auto f = staged.create()) return fail(*f);
-    for (const auto& [name, from] : byWorkingName)
+    for (const auto& [name, from] : byWorkingName) {
       if (auto f = staged.copyIn(source / from, name)) return fail(*f);
+      if (auto unfit = unfitValueIn(staged.folder(), name)) return fail({source / from, *unfit});
+    }
     if (auto f = staged.commit()) return fail(*f);
   }
   if (!findFileIgnoringCase(workDir, kObligors)) {

@@ -3,9 +3,13 @@
 #include <string>
 
 #include "data/context.h"
+#include "data/field_value.h"
+#include "data/fixed_width.h"
+#include "data/status.h"
 #include "data/table_file_copy.h"
 #include "transfer/staged_folder.h"
 #include "transfer/table_files.h"
+#include "transfer/table_values.h"
 #include "transfer/working_tables_lock.h"
 
 namespace obrazac {
@@ -21,6 +25,11 @@ constexpr const char* kPreviousCopy = "prosla-godina";  // scratch folder of the
 constexpr const char* kKeptFields[] = {"REDBROJ", "JMBG",      "PREZIME", "OPCINA",
                                        "VRSOBV",  "VRSTAUPLA", "CLANDN",  "OSNOVA1",
                                        "OSNOVA3", "OSNOVA4",   "OSNOVA5"};
+
+// A store failure on a table file of the takeover: "Greška 2 (File Not Found): <file>".
+std::string inWords(int code, const fs::path& file) {
+  return Status::store(code, file.string()).text();
+}
 
 std::string failureText(const CopyFailure& f) {
   return "Greška kod preuzimanja podataka " + f.file.string() + ": " + f.reason;
@@ -58,28 +67,33 @@ bool convertEmployees(const fs::path& oldCopy, const fs::path& staged, RunReport
   Table& old = previous.table("RAD");
   Table& rows = current.table("RAD");
   if (const int rc = old.open(AccessMode::ReadOnly)) {
-    reporter.message("Open ZAP2004 " + std::to_string(rc));
+    reporter.message("Open ZAP2004 " + inWords(rc, old.file()));
     return false;
   }
   if (const int rc = rows.open(AccessMode::DenyAll); rc || rows.begin()) {
-    reporter.message("Open TBZAPOSL " + std::to_string(rc ? rc : rows.error()));
+    reporter.message("Open TBZAPOSL " + inWords(rc ? rc : rows.error(), rows.file()));
     return false;
   }
   old.setPhysical();
   while (old.next() == 0) {
     convert(old.record(), rows.record());
     ++counts.read;
-    if (const int rc = rows.add())
-      reporter.message("Greška.  " + std::to_string(rc));
+    const std::string person =
+        "JMBG " + std::string(clipRight(old.record().text(old.record().index("JMBG"))));
+    // A value that no field can hold stays behind with its person; the others come over.
+    if (auto unfit = recordBytesError(rows.record()))
+      reporter.message(person + " nije preuzet. " + *unfit);
+    else if (const int rc = rows.add())
+      reporter.message(Status::store(rc, person).text());
     else
       ++counts.written;
   }
   if (old.error() != err::kRecordNotAvailable) {
-    reporter.message("Open ZAP2004 " + std::to_string(old.error()));
+    reporter.message("Open ZAP2004 " + inWords(old.error(), old.file()));
     return false;
   }
   if (const int rc = rows.commit()) {
-    reporter.message("Open TBZAPOSL " + std::to_string(rc));
+    reporter.message("Open TBZAPOSL " + inWords(rc, rows.file()));
     return false;
   }
   return true;
@@ -116,10 +130,12 @@ TransferOutcome takeOverPreviousYear(const fs::path& workDir, const fs::path& ol
     Context check(staged.folder());
     Table& obligors = check.table("POS");
     if (const int rc = obligors.open(AccessMode::ReadOnly)) {
-      reporter.message("Open TBPOSLOD " + std::to_string(rc));
+      reporter.message("Open TBPOSLOD " + inWords(rc, oldDir / *oldObligors));
       return TransferOutcome::Failed;
     }
   }
+  if (auto unfit = unfitValueIn(staged.folder(), kObligors))
+    return fail({oldDir / *oldObligors, *unfit});
   fs::path oldCopy;
   if (auto f = staged.scratch(kPreviousCopy, oldCopy)) return fail(*f);
   if (std::string why = copyTableFile(oldDir / *oldEmployees, oldCopy / kEmployees); !why.empty())

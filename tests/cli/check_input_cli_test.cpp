@@ -89,7 +89,8 @@ TEST_F(CheckInputCli, ARunThatCannotRunEndsWithTwo) {
   const std::pair<std::string, std::string> cases[] = {
       {"--employer 1 --type 01 --year 2025 --month 11 --from 1 --to 30",
        "Greška kod preuzimanja podataka "},
-      {"--employer 9 --type 01 --year 2025 --month 11 --from 1 --to 30", "Greška 35"},
+      {"--employer 9 --type 01 --year 2025 --month 11 --from 1 --to 30",
+       "Greška 35 (Record Not Found): obveznik 9 ne postoji\n"},
       {"--employer 1 --type 01 --year 2004 --month 11 --from 1 --to 30",
        "Greška. Godina mora biti veća od 2004"},
       {"--employer 1 --type 01 --year 2025 --month 13 --from 1 --to 30", "Pogrešna oznaka mjeseca"},

@@ -48,7 +48,7 @@ TEST_F(SendCli, ARefusedEntryOrCheckEndsWithItsMessage) {
        "Greška. Godina mora biti veća od 2004\n"},
       {"send --employer 1 --type 05 --year 2025 --month 11 --from 1 --to 30",
        "Za uplate 03 05 i 06 mjesec mora biti = 00\n"},
-      {send(9), "Greška 35\n"},
+      {send(9), "Greška 35 (Record Not Found): obveznik 9 ne postoji\n"},
   };
   for (const auto& [args, message] : cases) {
     const auto r = run(args);

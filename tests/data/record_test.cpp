@@ -12,7 +12,8 @@ namespace {
 using namespace decl;
 
 // Text fields take the value in either code page, cut to the width in Windows-1250 bytes; a
-// STRING is padded with blanks, a MEMO is not.
+// STRING is padded with blanks, a MEMO is not. Assignment from entered text refuses a value
+// longer than the field instead of cutting it.
 TEST(Record, TextIsCutToTheFieldWidthAfterConversion) {
   TableDecl t;
   t.fields = {str("SIFRA", 4), memo("NAPOMENA", 4)};
@@ -20,14 +21,15 @@ TEST(Record, TextIsCutToTheFieldWidthAfterConversion) {
     int field;
     std::string_view utf8;
     std::string_view expected;
+    bool fits;
   } cases[] = {
-      {0, "ab", "ab  "},
-      {0, "abcdef", "abcd"},
-      {0, "ŠŠŠŠ", "\x8A\x8A\x8A\x8A"},  // eight bytes of UTF-8 fill the four of the field
-      {0, "ŠčŠčŠ", "\x8A\xE8\x8A\xE8"},
-      {0, "", "    "},
-      {1, "ab", "ab"},
-      {1, "žžžžž", "\x9E\x9E\x9E\x9E"},
+      {0, "ab", "ab  ", true},
+      {0, "abcdef", "abcd", false},
+      {0, "ŠŠŠŠ", "\x8A\x8A\x8A\x8A", true},  // eight bytes of UTF-8 fill the four of the field
+      {0, "ŠčŠčŠ", "\x8A\xE8\x8A\xE8", false},
+      {0, "", "    ", true},
+      {1, "ab", "ab", true},
+      {1, "žžžžž", "\x9E\x9E\x9E\x9E", false},
   };
   Record r(t);
   for (const auto& c : cases) {
@@ -36,8 +38,9 @@ TEST(Record, TextIsCutToTheFieldWidthAfterConversion) {
     EXPECT_EQ(r.text(c.field), c.expected);
     r.setText(c.field, "xxxxxxxx");  // the next value replaces a longer one in place
     EXPECT_EQ(r.text(c.field), "xxxx");
-    EXPECT_EQ(r.assign(c.field, c.utf8), std::nullopt);
-    EXPECT_EQ(r.text(c.field), c.expected);
+    r.setText(c.field, "xxxxxxxx");
+    EXPECT_EQ(r.assign(c.field, c.utf8).has_value(), !c.fits);
+    EXPECT_EQ(r.text(c.field), c.fits ? c.expected : "xxxx");
   }
 }
 

@@ -216,7 +216,7 @@ TEST_F(ProcessingChecks, FirstFailingCheckInOrderWithTheEntryToFocus) {
        HeaderMessage{"Za VOB=31 red. broj unutar indetifikatora mora biti <100",
                      HeaderField::FormNumber}},
       {"missing obligor", [](SendingHeader& h) { h.employer = 9; },
-       HeaderMessage{"Greška 35", HeaderField::Employer}},
+       HeaderMessage{"Greška 35 (Record Not Found): obveznik 9 ne postoji", HeaderField::Employer}},
   };
   expectFailures(cases, HeaderWindow::Sending);
 }

@@ -197,5 +197,24 @@ TEST_F(Records, ObligorNumbersOfTypesThreeAndSeven) {
   }
 }
 
+// The last guard before a line goes into a file: its length, its type and its bytes.
+TEST(RecordLineError, RefusesALineThatWouldBreakTheFile) {
+  const std::string sound = RecordLine('7').line();
+  EXPECT_EQ(recordLineError(sound), std::nullopt);
+  std::string withTab = sound;
+  withTab[fieldByCode("RS7BRSL")->position] = '\t';
+  std::string withCr = sound;
+  withCr[0] = '\r';
+  const std::pair<std::string, std::string> cases[] = {
+      {sound.substr(1), "Zapis ima 249 znakova umjesto 250"},
+      {sound + " ", "Zapis ima 251 znakova umjesto 250"},
+      {std::string(249, ' ') + "4", "Zapis nepoznatog tipa"},
+      {withTab, "Zapis tipa 7, polje RS7BRSL: nedopušten znak TAB (U+0009)"},
+      {withCr, "Zapis tipa 7, polje " + std::string(recordLayout('7').fields[0].code) +
+                   ": nedopušten znak CR (U+000D)"},
+  };
+  for (const auto& [line, message] : cases) EXPECT_EQ(recordLineError(line), message);
+}
+
 }  // namespace
 }  // namespace obrazac::submission

@@ -36,13 +36,13 @@ bool send(const fs::path& dir, int obligor, Date sent,
     h.job = *job;
   }
   if (form::chooseEmployer(ctx, h) != 0) return false;
-  return runSending(ctx, h, reporter).result == RunResult::Succeeded;
+  return runSending(ctx, h, reporter).status.ok();
 }
 
 bool assemble(const fs::path& dir, Date sent) {
   Context ctx(dir);
   RecordingReporter reporter;
-  return runCollectiveAssembly(ctx, sent, reporter).result == RunResult::Succeeded;
+  return runCollectiveAssembly(ctx, sent, reporter).status.ok();
 }
 
 // The sample installation with its folders given within the working folder, so a copy of it
@@ -93,10 +93,10 @@ TEST_F(AllOrNothing, ASecondRunAtOnceIsRefusedAndChangesNothing) {
   const std::string refusal = "Greška 5 (Access Denied): tablicu TBVELOR drži druga obrada";
   Context second(before_);
   RecordingReporter reporter;
-  EXPECT_EQ(runCollectiveAssembly(second, kLater, reporter).result, RunResult::Failed);
+  EXPECT_FALSE(runCollectiveAssembly(second, kLater, reporter).status.ok());
   form::SendingHeader h = sampleMonthHeader(1);
   ASSERT_EQ(form::chooseEmployer(second, h), 0);
-  EXPECT_EQ(runSending(second, h, reporter).result, RunResult::Failed);
+  EXPECT_FALSE(runSending(second, h, reporter).status.ok());
   EXPECT_EQ(reporter.messages, (std::vector<std::string>{refusal, refusal}));
   second.closeAll();
   EXPECT_TRUE(stateOf(before_) == before);
@@ -132,8 +132,8 @@ TEST_F(AllOrNothing, AnOutputFolderThatCannotTakeTheFileRefusesTheRun) {
     RecordingReporter reporter;
     form::SendingHeader h = sampleMonthHeader(1);
     ASSERT_EQ(form::chooseEmployer(ctx, h), 0);
-    EXPECT_EQ(runSending(ctx, h, reporter).result, RunResult::Failed) << c.folder;
-    EXPECT_EQ(runCollectiveAssembly(ctx, kLater, reporter).result, RunResult::Failed);
+    EXPECT_FALSE(runSending(ctx, h, reporter).status.ok()) << c.folder;
+    EXPECT_FALSE(runCollectiveAssembly(ctx, kLater, reporter).status.ok());
     EXPECT_EQ(reporter.messages, (std::vector<std::string>{c.message, c.message}));
     ctx.closeAll();
     EXPECT_TRUE(stateOf(before_) == before) << c.folder;

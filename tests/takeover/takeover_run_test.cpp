@@ -55,7 +55,7 @@ class TakeoverRun : public ::testing::Test, protected testing::SampleFolder {
   TakeoverHeader header(int obligor = 1) {
     TakeoverHeader t;
     t.form = sampleMonthHeader(obligor);
-    EXPECT_EQ(form::chooseEmployer(ctx, t.form), 0);
+    EXPECT_TRUE(form::chooseEmployer(ctx, t.form).ok());
     t.form.formNumber = "1";  // every take forms the same form, whatever the obligor's last one
     t.inputFile = (dir / "ulaz" / "place.txt").string();
     return t;
@@ -127,8 +127,7 @@ TestLine anaHalfMonth() {
 TEST_F(TakeoverRun, AValidFileGivesTheFormAndItsFileWithPlusSigns) {
   const auto out = take({TestLine{}, anaHalfMonth()});
 
-  ASSERT_EQ(out.sending.result, RunResult::Succeeded)
-      << ::testing::PrintToString(reporter.messages);
+  ASSERT_TRUE(out.sending.status.ok()) << ::testing::PrintToString(reporter.messages);
   const TakeoverSummary& sum = out.summary;
   EXPECT_TRUE(sum.shown);
   EXPECT_EQ(std::tie(sum.read, sum.taken, sum.withMessage), std::make_tuple(2, 2, 0));
@@ -158,7 +157,7 @@ TEST_F(TakeoverRun, AValidFileGivesTheFormAndItsFileWithPlusSigns) {
 // One bad line stops the run, but only after every line was read and reported. The form's page B,
 // page A and its file stay those of the earlier run.
 TEST_F(TakeoverRun, ALineWithAnErrorStopsTheRunAfterReadingAll) {
-  ASSERT_EQ(take({TestLine{}}).sending.result, RunResult::Succeeded);
+  ASSERT_TRUE(take({TestLine{}}).sending.status.ok());
   const std::string before = readFile(output());
   const std::string hash = fieldOf(pageA(), "KONZNAK");
   const auto rows = pageBRows();
@@ -169,7 +168,7 @@ TEST_F(TakeoverRun, ALineWithAnErrorStopsTheRunAfterReadingAll) {
   other.mb = sampleMB(7654321) + "0000";
   const auto out = take({bad, TestLine{}, other});
 
-  EXPECT_EQ(out.sending.result, RunResult::Failed);
+  EXPECT_FALSE(out.sending.status.ok());
   EXPECT_EQ(out.focus, form::HeaderField::Year);
   const TakeoverSummary& sum = out.summary;
   EXPECT_EQ(std::tie(sum.read, sum.taken, sum.withMessage), std::make_tuple(3, 1, 2));
@@ -189,7 +188,7 @@ TEST_F(TakeoverRun, ALineWithAnErrorStopsTheRunAfterReadingAll) {
 // before anything changes; a line of the form that is too long, or hidden behind a Ctrl-Z, is a
 // finding of its line.
 TEST_F(TakeoverRun, InputThatDoesNotFitGivesNoFile) {
-  ASSERT_EQ(take({TestLine{}}).sending.result, RunResult::Succeeded);
+  ASSERT_TRUE(take({TestLine{}}).sending.status.ok());
   const std::string before = readFile(output());
   const std::string line = TestLine{}.text();
   const TestLine ana = anaHalfMonth();
@@ -197,7 +196,7 @@ TEST_F(TakeoverRun, InputThatDoesNotFitGivesNoFile) {
   writeInput(line + "\r" + ana.text() + "\r");
   auto h = header();
   auto out = take(h);
-  EXPECT_EQ(out.sending.result, RunResult::Failed);
+  EXPECT_FALSE(out.sending.status.ok());
   EXPECT_EQ(out.focus, form::HeaderField::InputFile);
   EXPECT_FALSE(out.summary.shown);
   EXPECT_EQ(reporter.messages.back(),
@@ -215,15 +214,31 @@ TEST_F(TakeoverRun, InputThatDoesNotFitGivesNoFile) {
     writeInput(bytes);
     h = header();
     out = take(h);
-    EXPECT_EQ(out.sending.result, RunResult::Failed) << finding;
+    EXPECT_FALSE(out.sending.status.ok()) << finding;
     EXPECT_EQ(out.summary.withMessage, 1) << finding;
     EXPECT_EQ(findings(), (std::vector<Finding>{{ana.jmbg, finding}}));
     EXPECT_EQ(readFile(output()), before) << finding;
   }
 }
 
+// A control byte in a line would reach the submission file raw: the line is refused with its
+// field and the character named, and no form is filed.
+TEST_F(TakeoverRun, AControlByteInALineRefusesItNamingTheField) {
+  TestLine bad = anaHalfMonth();
+  bad.name =
+      "KOVAČEVIĆ\x01"
+      " ANA";
+  const auto out = take({TestLine{}, bad});
+
+  EXPECT_FALSE(out.sending.status.ok());
+  EXPECT_EQ(
+      findings(),
+      (std::vector<Finding>{{bad.jmbg, "Polje OSI1:PREZIME: nedopušten kontrolni znak (U+0001)"}}));
+  EXPECT_FALSE(fs::exists(output()));
+}
+
 TEST_F(TakeoverRun, AFileOfAnotherEmployerTakesNothingAndStops) {
-  ASSERT_EQ(take({TestLine{}}).sending.result, RunResult::Succeeded);
+  ASSERT_TRUE(take({TestLine{}}).sending.status.ok());
   const std::string before = readFile(output());
   const auto rows = pageBRows();
   ASSERT_EQ(rows.size(), 1u);
@@ -231,7 +246,7 @@ TEST_F(TakeoverRun, AFileOfAnotherEmployerTakesNothingAndStops) {
   TestLine other;
   other.mb = sampleMB(7654321) + "0000";
   const auto out = take({other, other, other});
-  EXPECT_EQ(out.sending.result, RunResult::Failed);
+  EXPECT_FALSE(out.sending.status.ok());
   const TakeoverSummary& sum = out.summary;
   EXPECT_EQ(std::tie(sum.read, sum.taken, sum.withMessage), std::make_tuple(3, 0, 3));
   EXPECT_EQ(findings(), std::vector<Finding>(3, {other.jmbg, "Redak nije preuzet."}));
@@ -255,8 +270,7 @@ TEST_F(TakeoverRun, WarningsKeepTheLineOnTheForm) {
   off3.iv9 = amountField("135.03");
   const auto out = take({unknownMember, off4, off3});
 
-  ASSERT_EQ(out.sending.result, RunResult::Succeeded)
-      << ::testing::PrintToString(reporter.messages);
+  ASSERT_TRUE(out.sending.status.ok()) << ::testing::PrintToString(reporter.messages);
   const TakeoverSummary& sum = out.summary;
   // The contribution warning alone does not count the line as one with a message.
   EXPECT_EQ(std::tie(sum.read, sum.taken, sum.withMessage), std::make_tuple(3, 3, 1));
@@ -283,8 +297,7 @@ TEST_F(TakeoverRun, ACorrectionSkipsTheRangeChecksAndKeepsItsSign) {
   h.form.paymentType = "99";
   const auto out = take(h);
 
-  ASSERT_EQ(out.sending.result, RunResult::Succeeded)
-      << ::testing::PrintToString(reporter.messages);
+  ASSERT_TRUE(out.sending.status.ok()) << ::testing::PrintToString(reporter.messages);
   EXPECT_TRUE(findings().empty());
   Context other(dir.path());
   Table& osi = other.table("OSI");
@@ -306,7 +319,7 @@ TEST_F(TakeoverRun, AMissingInputFileOrAFolderIsRefused) {
     auto h = header();
     h.inputFile = input.string();
     const auto out = take(h);
-    EXPECT_EQ(out.sending.result, RunResult::Failed);
+    EXPECT_FALSE(out.sending.status.ok());
     EXPECT_EQ(out.focus, form::HeaderField::InputFile);
     EXPECT_FALSE(out.summary.shown);
     EXPECT_EQ(reporter.messages.back(), "Greška kod preuzimanja podataka " + input.string());
@@ -319,7 +332,7 @@ TEST_F(TakeoverRun, AMissingOutputFolderRefusesTheRunBeforeTheLines) {
   fs::remove_all(dir / "izlaz");
   testing::writeFile(dir / "izlaz", "a file where the folder should be");
   const auto out = take({TestLine{}});
-  EXPECT_EQ(out.sending.result, RunResult::Failed);
+  EXPECT_FALSE(out.sending.status.ok());
   EXPECT_FALSE(out.summary.shown);
   EXPECT_EQ(reporter.messages,
             (std::vector<std::string>{"Greška 3 (Path Not Found): izlazna mapa " +

@@ -163,6 +163,21 @@ TEST_F(ExportImport, ACopyFailingHalfWayLeavesTheWorkingFolderAsItWasAndNamesThe
   };
   std::unique_ptr<Context> window;
   const std::string sourceOsigur = testing::readFile(source / "TBOSIGUR.DAT");
+  // A value written by another program, which no field of a record can hold.
+  auto sourcePhone = [&](std::string_view phone) {
+    {
+      Context ctx(source);
+      Table& obligors = ctx.table("POS");
+      ASSERT_EQ(obligors.open(), 0);
+      Record& r = obligors.record();
+      r.clear();
+      r.setInteger(r.index("REDBROJ"), 50);
+      ASSERT_EQ(obligors.get("KEYREDBROJ"), 0);
+      r.setText(r.index("TELEFON"), phone);
+      ASSERT_EQ(obligors.put(), 0);
+    }
+    fs::remove_all(source / ".locks");
+  };
   const Case cases[] = {
       {"a damaged source table", [&] { testing::writeFile(source / "TBOSIGUR.DAT", damaged); },
        [&] { testing::writeFile(source / "TBOSIGUR.DAT", sourceOsigur); }, source / "TBOSIGUR.DAT"},
@@ -178,6 +193,8 @@ TEST_F(ExportImport, ACopyFailingHalfWayLeavesTheWorkingFolderAsItWasAndNamesThe
          fs::rename(root_ / "zaposleni", work_ / "TBZAPOSL.DAT");
        },
        work_ / "TBZAPOSL.DAT"},
+      {"a control character in a source table", [&] { sourcePhone("01\t234"); },
+       [&] { sourcePhone(""); }, source / "TBPOSLOD.DAT"},
       {"a working table open in a window",
        [&] {
          window = std::make_unique<Context>(work_);

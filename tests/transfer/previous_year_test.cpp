@@ -103,6 +103,34 @@ TEST_F(PreviousYearTakeover, RunningTwiceAddsEveryEmployeeAgain) {
   EXPECT_EQ(employees(work_).size(), 1u + 2 * 3);
 }
 
+// An old employee whose name holds a control byte stays behind, named; the others come over.
+TEST_F(PreviousYearTakeover, AnEmployeeWithAControlByteIsLeftBehind) {
+  testing::buildPreviousYearFolder(old_);
+  std::string jmbg;
+  {
+    Context ctx(old_);
+    Table& old = ctx.table("RAD");
+    ASSERT_EQ(old.open(), 0);
+    old.setPhysical();
+    ASSERT_EQ(old.next(), 0);
+    Record& r = old.record();
+    jmbg = r.text(r.index("JMBG"));
+    r.setText(r.index("PREZIME"), "ANA\x01");
+    ASSERT_EQ(old.put(), 0);
+  }
+  fs::remove_all(old_ / ".locks");
+
+  RecordingReporter reporter;
+  ASSERT_EQ(takeOverPreviousYear(work_, old_, reporter), TransferOutcome::Done);
+  EXPECT_EQ(
+      reporter.messages,
+      (std::vector<std::string>{
+          work_.string(),
+          "JMBG " + jmbg + " nije preuzet. Polje RAD:PREZIME: nedopušten kontrolni znak (U+0001)",
+          "Procitano:3 upisano:2"}));
+  EXPECT_EQ(employees(work_).size(), 1u + 2);
+}
+
 TEST_F(PreviousYearTakeover, AFailureLeavesTheWorkingFolderAsItWas) {
   struct Case {
     const char* name;
