@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "data/codepage.h"
+#include "data/field_value.h"
 #include "data/fixed_width.h"
 
 namespace obrazac::ui {
@@ -86,8 +87,17 @@ void FieldBinder::bind(int control, QWidget* widget, FieldRef ref, const EntryPi
     if (const Record* rec = b.ref.record();
         rec && isTextField(rec->field(b.ref.field())) && picture.width() == 0)
       edit->setMaxLength(rec->field(b.ref.field()).size);
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, control](const QString& text) { store(control, text); });
+    connect(edit, &QLineEdit::textEdited, this, [this, control](const QString& text) {
+      for (const Binding& b : bindings_) {
+        if (b.control != control) continue;
+        if (const auto why = fieldValueError(b.ref.label(), text.toStdString())) {
+          showBinding(b);
+          if (refused) refused({*why, b.ref.label(), true});
+          return;
+        }
+      }
+      store(control, text);
+    });
     connect(edit, &QLineEdit::editingFinished, this, [this, control, edit] {
       if (!edit->isModified()) return;
       edit->setModified(false);

@@ -13,6 +13,7 @@
 
 #include "data/record.h"
 #include "frame/ui/entry_picture.h"
+#include "register/check_failure.h"
 
 class QWidget;
 
@@ -60,6 +61,9 @@ class FieldBinder : public QObject {
   // Called with the control when the user has made a value: an entry left after a change, a
   // choice made.
   std::function<void(int control)> accepted;
+  // Called when the user typed or pasted a character the field cannot hold (a control character,
+  // one outside Windows-1250): the entry keeps the value it had.
+  std::function<void(const CheckFailure& failure)> refused;
 
   // Binds a line edit, combo box, check box, spin box, label, or a frame of option buttons.
   void bind(int control, QWidget* widget, FieldRef ref, const EntryPicture& picture = {},

@@ -25,6 +25,7 @@ ProcedureWindow::ProcedureWindow(Desktop& desktop, std::shared_ptr<ProcedureThre
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(procedure_);
   binder_->accepted = [this](int control) { takeEvent({EventKind::Accepted, control}); };
+  binder_->refused = [this](const CheckFailure& failure) { refuse(failure); };
   new WindowKeys(*this);
 }
 

@@ -186,6 +186,33 @@ TEST_F(DescribedWindowTest, ARefusalBeepsShowsItsMessageAndFocusesTheBoundContro
   }
 }
 
+// A character no record line may hold never reaches the buffer: the entry keeps its value and
+// the user is told which field and which character.
+TEST_F(DescribedWindowTest, AnEntryRefusesCharactersTheFieldCannotHold) {
+  DescribedWindow* w = open();
+  w->select(kNaziv);
+  type("Zagreb");
+  const struct {
+    QString typed;
+    const char* message;
+  } cases[] = {
+      {QString("Zagreb\tGrad"), "Polje OPC:NAZIV: nedopušten znak TAB (U+0009)"},
+      {QString::fromUtf8("ZagrebЖ"),
+       "Polje OPC:NAZIV: nedopušten znak 'Ж' (U+0416), nema ga u kodnoj stranici Windows-1250"},
+  };
+  for (const auto& c : cases) {
+    prompter_.shown.clear();
+    QLineEdit* edit = w->entry(kNaziv);
+    edit->setText(c.typed);
+    emit edit->textEdited(c.typed);
+    settle();
+    EXPECT_EQ(prompter_.texts(), QStringList{QString::fromUtf8(c.message)});
+    EXPECT_EQ(edit->text(), "Zagreb");
+    EXPECT_EQ(w->opc().display("NAZIV"), "Zagreb");
+    EXPECT_EQ(w->focusedControl(), kNaziv);
+  }
+}
+
 TEST_F(DescribedWindowTest, EnterPressesTheDefaultButtonAndAltItsOwnMnemonicBeforeTheMenus) {
   DescribedWindow* w = open();
   type("5");
