@@ -3,22 +3,13 @@
 // parameters and three sample obligors with their employees).
 #include <ostream>
 
-#include "sample/sample_installation.h"
 #include "cli/command.h"
 #include "codelists/municipality_list.h"
 #include "data/context.h"
 #include "data/dictionary.h"
+#include "sample/sample_installation.h"
 
 namespace obrazac::cli {
-namespace {
-
-std::filesystem::path programDir() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::path() : exe.parent_path();
-}
-
-}  // namespace
 
 int runInit(const Invocation& inv) {
   requireArgCount(inv, 0, 1);
