@@ -14,8 +14,15 @@ using F = AzurVEZNATAB;
 
 constexpr const char* kRules = "= 0|>=0|>0";
 
-constexpr ControlDescription rule(int id, const char* prompt, const char* field) {
-  return {.kind = K::OptionGroup, .id = id, .prompt = prompt, .field = field, .choices = kRules};
+// A rule's three choices in a frame captioned with the tested value; two rules share a row.
+constexpr ControlDescription rule(int id, const char* prompt, const char* field,
+                                  bool beside = false) {
+  return {.kind = K::OptionGroup,
+          .id = id,
+          .prompt = prompt,
+          .field = field,
+          .beside = beside,
+          .choices = kRules};
 }
 
 constexpr ControlDescription kControls[] = {
@@ -33,17 +40,17 @@ constexpr ControlDescription kControls[] = {
     {.kind = K::DropList, .id = F::kOo, .prompt = "Osnov obračuna", .field = "VEZ:OO", .chars = 40},
     {.kind = K::Group, .prompt = "I. OSNOVNI PODACI"},
     rule(F::kObrMje, "2.1 Obračunski mjesec", "VEZ:OBRMJE"),
-    rule(F::kGodina, "2.2. Obračunska godina", "VEZ:GODINA"),
+    rule(F::kGodina, "2.2. Obračunska godina", "VEZ:GODINA", true),
     {.kind = K::Group, .prompt = "III. KONTROLNI PODACI PO OBVEZNIKU PODNOŠENJA PODATAKA"},
     rule(F::kPlaGod, "6.1. Godina isplate plaće", "VEZ:PLAGOD"),
-    rule(F::kPlaMje, "6.2 Mjesec isplate plaće", "VEZ:PLAMJE"),
+    rule(F::kPlaMje, "6.2 Mjesec isplate plaće", "VEZ:PLAMJE", true),
     {.kind = K::Group, .prompt = "IV. PODACI PO OSIGURANICIMA"},
     rule(F::kDanOd, "6.1. Obračunsko razdoblje od", "VEZ:DANOD"),
-    rule(F::kDanDo, "6.2. Obračunsko razdoblje do", "VEZ:DANDO"),
+    rule(F::kDanDo, "6.2. Obračunsko razdoblje do", "VEZ:DANDO", true),
     rule(F::kIznos7, "7.    Iznos obračunane plaće", "VEZ:IZNOS7"),
-    rule(F::kIznos8, "8:    Osnovica za obračun", "VEZ:IZNOS8"),
+    rule(F::kIznos8, "8:    Osnovica za obračun", "VEZ:IZNOS8", true),
     rule(F::kIznos9, "9:    Iznos doprinosa za I. stup", "VEZ:IZNOS9"),
-    rule(F::kIznos10, "10.   Iznos doprinosa za II. stup", "VEZ:IZNOS10"),
+    rule(F::kIznos10, "10.   Iznos doprinosa za II. stup", "VEZ:IZNOS10", true),
     rule(F::kIznos11, "11.   Iznos isplaćene plaće", "VEZ:IZNOS11"),
     {.kind = K::Group, .prompt = "Napomena"},
     {.kind = K::Display, .id = F::kNapomena, .tip = "Napomena"},
