@@ -9,7 +9,6 @@
 
 #include "codelists/ui/code_list_browse.h"
 #include "codelists/ui/update_tbopcine.h"
-#include "data/codepage.h"
 #include "frame/ui/update_form.h"
 #include "register/identifier_checks.h"
 #include "support/ui/desktop_fixture.h"
@@ -44,7 +43,7 @@ void add(Context& ctx, const Row& row) {
   ASSERT_EQ(m.open(), 0);
   Record& r = m.record();
   r.clear();
-  for (const auto& [field, value] : row.fields) r.assign(r.index(field), cp1250(value));
+  for (const auto& [field, value] : row.fields) r.assign(r.index(field), value);
   ASSERT_TRUE(m.insert().ok()) << row.prefix;
 }
 
