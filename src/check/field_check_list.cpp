@@ -3,32 +3,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "check/field_tests.h"
 #include "data/codepage.h"
-#include "data/fixed_width.h"
 
 namespace obrazac::check {
-namespace {
-
-bool passes(FieldTest test, std::string_view text, std::size_t length) {
-  switch (test) {
-    case FieldTest::Numeric:
-      return numericField(text, length);
-    case FieldTest::Amount:
-      return numericAmount(text);
-    case FieldTest::MB:
-      return !wrongMB(text);
-    case FieldTest::MBG:
-      return !wrongMBG(text, true);
-    case FieldTest::MBGAlways:
-      return !wrongMBG(text, false);
-    case FieldTest::Filled:
-      return !isBlank(text);
-  }
-  return true;
-}
-
-}  // namespace
 
 const submission::RecordField& recordField(std::string_view code) {
   const auto* f = submission::fieldByCode(code);
@@ -36,16 +13,39 @@ const submission::RecordField& recordField(std::string_view code) {
   return *f;
 }
 
-FieldCheckList::FieldCheckList(std::initializer_list<FieldCheck> checks) {
-  for (const auto& c : checks) checks_.push_back({c, &recordField(c.code), cp1250(c.message)});
+namespace {
+
+// Whether a test reads the field its finding goes to; the others read values of the row, the
+// header or the run, and their finding may name a code no record has ("RS3DIOI").
+bool readsOwnField(FieldTest test) {
+  switch (test) {
+    case FieldTest::Basis:
+    case FieldTest::IncreasedDuration:
+    case FieldTest::MBBesideMBG:
+    case FieldTest::MBRequired:
+    case FieldTest::MBGRequired:
+    case FieldTest::MBBesideMBGKind:
+    case FieldTest::HeaderTotal:
+    case FieldTest::ControlTableRow:
+    case FieldTest::Month:
+    case FieldTest::Year:
+    case FieldTest::FirstDay:
+    case FieldTest::LastDay:
+    case FieldTest::AmountRange:
+    case FieldTest::PillarDifference:
+    case FieldTest::TotalDifference:
+      return false;
+    default:
+      return true;
+  }
 }
 
-void FieldCheckList::run(std::string_view line, std::string_view context, FindingSink& sink) const {
-  for (std::size_t i = 0; i < checks_.size(); ++i) {
-    const Resolved& r = checks_[i];
-    if (passes(r.check.test, r.field->cut(line), r.check.length)) continue;
-    sink.add(r.check.code, r.check.severity, context, r.message);
-    if (r.check.failureSkipsNext) ++i;
+}  // namespace
+
+FieldCheckList::FieldCheckList(std::initializer_list<FieldCheck> checks) {
+  for (const auto& c : checks) {
+    const auto* field = readsOwnField(c.test) ? &recordField(c.code) : nullptr;
+    steps_.push_back({c, field, cp1250(c.message), cp1250(c.middle)});
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "codelists/control_finding.h"
 #include "data/codepage.h"
 #include "data/fixed_width.h"
 #include "data/numeric_text.h"
@@ -32,10 +33,6 @@ enum class Kind {
   PillarDifference,  // a contribution matches the one its rates give
 };
 
-// How a range message ends: nothing, or the combination the user should look at in the control
-// table, with or without a full stop before it.
-enum class Tail { None, Combination, StopAndCombination };
-
 struct Step {
   int number;  // 0: a step without a finding
   Kind kind;
@@ -43,7 +40,7 @@ struct Step {
   const char* message = "";
   bool marks = true;
   bool setsRangeFlag = false;
-  Tail tail = Tail::None;
+  ControlTail tail = ControlTail::None;
   const char* suffix = "";  // after the codes of a missing control row
 };
 
@@ -61,27 +58,28 @@ constexpr Step kInputCheck[] = {
     {8, Kind::MunicipalityCode, 0, "Nepoznata šifra općine"},
     {9, Kind::IncreasedDurationCode, 0, "Nepoznata šifra za uvećani staž"},
     {10, Kind::Membership, 0, "Obvezno odredite da li je osoba član OMF ili nije"},
-    {11, Kind::ControlRow, 0, "Pogrešan osnov obračuna za VOB=", kWarns},
+    {11, Kind::ControlRow, 0, "Pogrešan osnov obračuna za ", kWarns},
     {0, Kind::Rates},
-    {12, Kind::Month, 0, "Greška - obračunski mjesec mora biti ", kMarks, false, Tail::Combination},
+    {12, Kind::Month, 0, "Greška - obračunski mjesec mora biti ", kMarks, false,
+     ControlTail::RuleAndCombination},
     {13, Kind::Year, 0, "Greška - obračunska godina."},
     {14, Kind::FirstDay, 0, "Greška - razdoblje od mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {15, Kind::LastDay, 0, "Greška - razdoblje do mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {16, Kind::AmountRange, 7, "Greška - Iznos obračunane plaće mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {17, Kind::AmountRange, 8, "Greška - Osnovica za doprinose mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {18, Kind::AmountRange, 9, "Greška - Iznos doprinosa za I. stup mora biti ", kMarks, true,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {19, Kind::PillarDifference, 9, "Upozorenje - razlika u obračunatom doprinosu I. stupa: "},
     {20, Kind::AmountRange, 10, "Greška - Iznos doprinosa za II.stup mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {21, Kind::PillarDifference, 10,
      "Upozorenje - razlika u obračunatom doprinosu II stupa: ", kWarns},
     {22, Kind::AmountRange, 11, "Greška - Iznos ispaćene plaće mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
 };
 
 // The takeover of payment data into a form. Its amounts go into a submission file, so they must
@@ -101,28 +99,29 @@ constexpr Step kTakeover[] = {
     {0, Kind::EndForUncheckedTypes},
     {10, Kind::NonMemberSecondPillar, 10, "Osiguranik nije član OMF. Nema doprinosa za II. stup"},
     {11, Kind::Membership, 0, "Obvezno odredite da li je osoba član OMF ili nije", kWarns},
-    {12, Kind::ControlRow, 0, "Upozorenje. Navedena kombinacija VOB=", kMarks, false, Tail::None,
+    {12, Kind::ControlRow, 0, "Upozorenje. Navedena kombinacija ", kMarks, false, ControlTail::None,
      " nije uvedena u kontrolnu tablicu"},
-    {13, Kind::Month, 0, "Greška - obračunski mjesec mora biti ", kMarks, false, Tail::Combination},
+    {13, Kind::Month, 0, "Greška - obračunski mjesec mora biti ", kMarks, false,
+     ControlTail::RuleAndCombination},
     {14, Kind::Year, 0, "Greška - obračunska godina."},
     {15, Kind::FirstDay, 0, "Greška - razdoblje od mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {16, Kind::LastDay, 0, "Greška - razdoblje do mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {17, Kind::AmountRange, 7, "Greška - Iznos obračunane plaće mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {18, Kind::AmountRange, 8, "Greška - Osnovica za doprinose mora biti ", kMarks, true,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {19, Kind::AmountRange, 9, "Greška - Iznos doprinosa za I. stup mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {20, Kind::PillarDifference, 9,
      "Upozorenje - razlika o obračunatom doprinosu I. stupa: ", kWarns},
     {21, Kind::AmountRange, 10, "Greška - Iznos doprinosa za II. stup mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
     {22, Kind::PillarDifference, 10,
      "Upozorenje - razlika u obračunatom doprinosu II stupa: ", kWarns},
     {23, Kind::AmountRange, 11, "Greška - Iznos ispaćene plaće mora biti ", kMarks, false,
-     Tail::StopAndCombination},
+     ControlTail::RuleStopAndCombination},
 };
 
 std::span<const Step> stepsOf(LinePath path) {
@@ -224,10 +223,6 @@ void LineChecker::check(const PaymentLine& line, const PersonAmountMemory& perso
   const ControlRow noRow;
   bool rangeFlag = false;  // an amount outside its range: the difference warnings are moot
 
-  auto combination = [](const ControlRow& r) {
-    return " Provjerite kontrolnu tablicu za VOB=" + utf8FromCp1250(r.vob) +
-           " VOI=" + utf8FromCp1250(r.voi) + " OO=" + utf8FromCp1250(r.oo);
-  };
   auto find = [&](const Step& s, std::string message) {
     const bool counts = s.kind != Kind::PillarDifference;
     result.findings.push_back({s.number, std::move(message), s.marks, counts});
@@ -236,11 +231,9 @@ void LineChecker::check(const PaymentLine& line, const PersonAmountMemory& perso
   };
   auto rangeMessage = [&](const Step& s, ControlValue v) {
     const ControlRow& r = row ? *row : noRow;
-    std::string m = s.message;
-    if (s.tail == Tail::None) return m;
-    m += r.bounds.ruleText(v);
-    if (s.tail == Tail::StopAndCombination) m += '.';
-    return m + combination(r);
+    const std::string rowVob = utf8FromCp1250(r.vob), rowVoi = utf8FromCp1250(r.voi),
+                      rowOo = utf8FromCp1250(r.oo);
+    return controlFinding(s.message, s.tail, r.bounds.ruleText(v), {rowVob, rowVoi, rowOo});
   };
 
   for (const Step& s : stepsOf(path_)) {
@@ -280,8 +273,10 @@ void LineChecker::check(const PaymentLine& line, const PersonAmountMemory& perso
         row = &controlRow(voi, line.osnova1);
         result.controlRowFound = row->found;
         if (!row->found)
-          find(s, s.message + utf8FromCp1250(settings_.obligorType) + " VOI=" +
-                      utf8FromCp1250(voi) + " OO=" + utf8FromCp1250(line.osnova1) + s.suffix);
+          find(s, s.message +
+                      combinationText({utf8FromCp1250(settings_.obligorType), utf8FromCp1250(voi),
+                                       utf8FromCp1250(line.osnova1)}) +
+                      s.suffix);
         break;
       case Kind::Rates:
         result.rates = rates(line);

@@ -112,10 +112,10 @@ int readLineNumber(std::string_view field) {
 void fillPersonRow(Record& row, const PaymentLine& line, int year, int month,
                    std::string_view paymentType) {
   auto text = [&row](const char* field, std::string_view value) {
-    if (const int i = row.index(field); i >= 0) row.setText(i, value);
+    if (const int i = row.find(field); i >= 0) row.setText(i, value);
   };
   auto number = [&row](const char* field, std::int64_t value) {
-    if (const int i = row.index(field); i >= 0) row.setInteger(i, value);
+    if (const int i = row.find(field); i >= 0) row.setInteger(i, value);
   };
   text("JMBG", line.jmbg);
   text("PREZIME", line.prezime);
@@ -129,7 +129,7 @@ void fillPersonRow(Record& row, const PaymentLine& line, int year, int month,
   number("OBRMJE", month);
   text("VRSUPL", paymentType);
   for (std::size_t i = 0; i < line.amounts.size(); ++i)
-    if (const int f = row.index(kAmountFields[i]); f >= 0) row.setDecimal(f, line.amounts[i]);
+    if (const int f = row.find(kAmountFields[i]); f >= 0) row.setDecimal(f, line.amounts[i]);
 }
 
 }  // namespace obrazac::check

@@ -43,8 +43,10 @@ int runParams(const Invocation& inv) {
     return 1;
   }
   const SaveResult saved = m.update();
-  if (!saved.ok())
-    return storeError(inv, saved.storeError ? saved.storeError : err::kFileSystemError);
+  if (!saved.ok()) {
+    const int code = saved.status.code();
+    return storeError(inv, code ? code : err::kFileSystemError);
+  }
   inv.out << "Spremljeno: " << recordLine(apl) << "\n";
   return 0;
 }

@@ -8,6 +8,7 @@
 #include "cli/record_text.h"
 #include "data/dictionary.h"
 #include "data/record_manager.h"
+#include "frame/save_message.h"
 #include "frame/standard_messages.h"
 
 namespace obrazac::cli {
@@ -24,37 +25,11 @@ int storeError(const Invocation& inv, const Table& t, int code) {
   return 1;
 }
 
-// The message a refused save shows, as the forms show it.
-int refused(const Invocation& inv, const SaveResult& r) {
-  MessageValues v;
-  v.file = r.file;
-  v.errorCode = r.storeError;
-  v.driverError = r.driverError;
-  int id = 4;
-  switch (r.status) {
-    case SaveStatus::FieldRule:
-      id = 16;
-      v.field = r.rule->label;
-      v.message = std::to_string(r.rule->low) + " and " + std::to_string(r.rule->high);
-      break;
-    case SaveStatus::DuplicateKey:
-      id = 13;
-      v.message = r.keyDescription;
-      break;
-    case SaveStatus::AutoNumberFailed:
-      id = 32;
-      break;
-    case SaveStatus::RecordChanged:
-      id = 6;
-      break;
-    case SaveStatus::Restricted:
-      id = 30;
-      break;
-    case SaveStatus::StoreError:
-    case SaveStatus::Ok:
-      break;
-  }
-  const ShownMessage m = showMessage(id, v);
+// The message a refused save shows, as the forms show it: `storeMessage` is the form's message
+// for any other store failure (4 for an insert, 11 for a delete).
+int refused(const Invocation& inv, const SaveResult& r, int storeMessage) {
+  const StandardMessageCall call = saveMessage(r, storeMessage);
+  const ShownMessage m = showMessage(call.id, call.values);
   inv.err << m.title << ": " << m.text << "\n";
   return 1;
 }
@@ -83,7 +58,7 @@ Options parseOptions(const Invocation& inv, std::size_t from, bool allowFrom) {
 }
 
 int keyIndexOf(const TableDecl& t, const std::string& key) {
-  const int k = t.keyIndex(key);
+  const int k = t.findKey(key);
   if (k < 0) throw UsageError("tablica " + t.file + " nema ključ '" + key + "'");
   return k;
 }
@@ -118,7 +93,7 @@ int add(const Invocation& inv, Context& ctx, const TableDecl& decl) {
   m.record().clear();
   assignFields(m.record(), o.fields);
   const SaveResult r = m.insert();
-  if (!r.ok()) return refused(inv, r);
+  if (!r.ok()) return refused(inv, r, 4);
   inv.out << "Dodano: " << recordLine(m.record()) << "\n";
   return 0;
 }
@@ -134,7 +109,7 @@ int remove(const Invocation& inv, Context& ctx, const TableDecl& decl) {
   if (const int rc = m.table().get(key)) return storeError(inv, m.table(), rc);
   const std::string shown = recordLine(m.record());
   const SaveResult r = m.remove();
-  if (!r.ok()) return refused(inv, r);
+  if (!r.ok()) return refused(inv, r, 11);
   inv.out << "Obrisano: " << shown << "\n";
   return 0;
 }

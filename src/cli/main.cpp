@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/working_folder.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
     }
     obrazac::cli::Invocation inv{workDir, rest, std::cout, std::cerr, std::cin};
     try {
+      if (const int rc = obrazac::cli::prepareWorkingFolder(name, workDir, std::cerr)) return rc;
       return c.run(inv);
     } catch (const obrazac::cli::UsageError& e) {
       std::cerr << "obrazac-cli " << name << ": " << e.what() << "\n";

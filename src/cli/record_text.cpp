@@ -19,7 +19,7 @@ void assignFields(Record& record, std::span<const std::string> assignments) {
     const auto eq = word.find('=');
     if (eq == std::string::npos) throw UsageError("očekujem POLJE=VRIJEDNOST, a ne '" + word + "'");
     const std::string name = word.substr(0, eq);
-    const int index = record.index(name);
+    const int index = record.find(name);
     if (index < 0) throw UsageError("tablica " + record.decl().file + " nema polje '" + name + "'");
     if (const auto problem = record.assign(index, word.substr(eq + 1)))
       throw UsageError(name + ": " + *problem);

@@ -22,7 +22,6 @@ const char* sqlType(const FieldDecl& f) {
 bool canBeRowNumber(const TableDecl& d, const KeyDecl& k) {
   if (!k.rowNumber || !k.unique || k.components.size() != 1) return false;
   const int f = d.fieldIndex(k.components[0]);
-  if (f < 0) return false;
   const FieldType type = d.fields[static_cast<std::size_t>(f)].type;
   return type == FieldType::Short || type == FieldType::Long;
 }

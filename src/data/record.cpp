@@ -79,7 +79,6 @@ void Record::setDecimal(int i, const Decimal& value) {
 }
 
 std::string Record::display(int i) const {
-  if (i < 0) return {};
   const auto& f = field(i);
   switch (f.type) {
     case FieldType::String:
@@ -103,7 +102,6 @@ std::string Record::display(int i) const {
 }
 
 std::optional<std::string> Record::assign(int i, std::string_view utf8) {
-  if (i < 0) return std::string("nepoznato polje");
   const auto& f = field(i);
   switch (f.type) {
     case FieldType::String:

@@ -22,8 +22,10 @@ class Record {
   void clear();
   bool operator==(const Record& other) const;
 
-  // Field index by name, with or without the prefix ("POS:NAZIV", "NAZIV"); -1 if none.
+  // Field index by name, with or without the prefix ("POS:NAZIV", "NAZIV"); a name the table
+  // lacks throws std::logic_error. find() is the probe for names from outside: -1 if none.
   int index(std::string_view name) const { return decl_->fieldIndex(name); }
+  int find(std::string_view name) const { return decl_->findField(name); }
   const FieldDecl& field(int i) const { return decl_->fields[static_cast<std::size_t>(i)]; }
   int fieldCount() const { return static_cast<int>(decl_->fields.size()); }
 

@@ -68,18 +68,17 @@ std::optional<SaveResult> RecordManager::ruleFailure() const {
   auto violation = checkFieldRules();
   if (!violation) return std::nullopt;
   SaveResult r;
-  r.status = SaveStatus::FieldRule;
+  r.outcome = SaveOutcome::FieldRule;
   r.rule = std::move(violation);
-  r.file = table_.decl().file;
+  r.status = Status::store(0, table_.decl().file);
   return r;
 }
 
 SaveResult RecordManager::storeFailure(int code) {
   SaveResult r;
-  r.status = SaveStatus::StoreError;
-  r.storeError = code;
-  r.file = table_.decl().file;
-  if (code == err::kFileSystemError) r.driverError = table_.driverError();
+  r.outcome = SaveOutcome::StoreError;
+  r.status = Status::store(code, table_.decl().file,
+                           code == err::kFileSystemError ? table_.driverError() : std::string());
   return r;
 }
 
@@ -88,7 +87,7 @@ SaveResult RecordManager::storeFailure(int code) {
 SaveResult RecordManager::duplicateOrFailure(int code, Position except) {
   if (code != err::kDuplicateKey) return storeFailure(code);
   SaveResult r = storeFailure(code);
-  r.status = SaveStatus::DuplicateKey;
+  r.outcome = SaveOutcome::DuplicateKey;
   const auto& keys = table_.decl().keys;
   for (std::size_t k = 0; k < keys.size(); ++k) {
     if (keys[k].unique && table_.keyValueExists(static_cast<int>(k), table_.record(), except)) {
@@ -129,7 +128,7 @@ SaveResult RecordManager::addNumbered(const KeyDecl& key, int field) {
   if (rc == err::kOk) return {};
   if (rc == err::kDuplicateKey) {
     SaveResult r = storeFailure(rc);
-    r.status = SaveStatus::AutoNumberFailed;
+    r.outcome = SaveOutcome::AutoNumberFailed;
     return r;
   }
   return storeFailure(rc);
@@ -184,7 +183,7 @@ SaveResult RecordManager::update() {
     table_.watch();
     table_.reget(here);
     SaveResult r = storeFailure(rc);
-    r.status = SaveStatus::RecordChanged;
+    r.outcome = SaveOutcome::RecordChanged;
     return r;
   }
   return duplicateOrFailure(rc, here);
@@ -201,13 +200,13 @@ SaveResult RecordManager::remove(const CascadeHooks& hooks) {
       deleteWithChildren(context_.workDir(), table_.decl(), here.row, table_.record(), hooks);
   if (out.restricted) {
     SaveResult r;
-    r.status = SaveStatus::Restricted;
-    r.file = out.restrictingFile;
+    r.outcome = SaveOutcome::Restricted;
+    r.status = Status::store(0, out.restrictingFile);
     return r;
   }
   if (out.code != 0) {
     SaveResult r = storeFailure(out.code);
-    r.driverError = out.driverError;
+    r.status = Status::store(out.code, r.status.what(), out.driverError);
     return r;
   }
   return {};

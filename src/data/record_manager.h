@@ -11,6 +11,7 @@
 
 #include "data/context.h"
 #include "data/keyed_cascade.h"
+#include "data/status.h"
 
 namespace obrazac {
 
@@ -21,24 +22,24 @@ struct FieldRuleViolation {
   std::int64_t high = 0;
 };
 
-enum class SaveStatus {
+enum class SaveOutcome {
   Ok,
   FieldRule,         // a field rule failed; nothing was written
   DuplicateKey,      // a unique key's value exists; keyDescription names the key
   AutoNumberFailed,  // three attempts to take the next number failed
   RecordChanged,     // another station changed the record; its version is now in the buffer
   Restricted,        // children exist under a restrict rule; nothing was deleted
-  StoreError,        // any other failure of the store; storeError holds the code
+  StoreError,        // any other failure of the store; the status holds its code
 };
 
 struct SaveResult {
-  SaveStatus status = SaveStatus::Ok;
-  int storeError = 0;
+  SaveOutcome outcome = SaveOutcome::Ok;
+  // The store's code with the driver's own words behind error 90, and the table file concerned
+  // (Restricted: the child's).
+  Status status;
   std::string keyDescription;  // DuplicateKey (Windows-1250)
   std::optional<FieldRuleViolation> rule;
-  std::string file;         // the table file concerned (Restricted: the child's)
-  std::string driverError;  // the driver's own message behind error 90
-  bool ok() const { return status == SaveStatus::Ok; }
+  bool ok() const { return outcome == SaveOutcome::Ok; }
 };
 
 class RecordManager {

@@ -54,9 +54,14 @@ struct TableDecl {
   std::vector<KeyDecl> keys;
   std::vector<FieldRule> rules;
 
-  int fieldIndex(std::string_view name) const;  // name with or without prefix; -1 if none
-  int keyIndex(std::string_view name) const;    // name with or without prefix; -1 if none
-  int recordSize() const;                       // bytes of the fixed record
+  // A field or key by its name, with or without the prefix. A name the declaration lacks is a
+  // fault of the code that wrote it: these throw std::logic_error naming the table and the name.
+  int fieldIndex(std::string_view name) const;
+  int keyIndex(std::string_view name) const;
+  // The same for names that come from outside (a command line, a script): -1 if none.
+  int findField(std::string_view name) const;
+  int findKey(std::string_view name) const;
+  int recordSize() const;  // bytes of the fixed record
 };
 
 enum class DeleteRule { None = 0, Clear = 1, Restrict = 2, Cascade = 3 };

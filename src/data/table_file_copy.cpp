@@ -10,6 +10,7 @@
 #include <string_view>
 #include <thread>
 
+#include "data/keyed_table.h"
 #include "data/sqlite_statement.h"
 
 namespace obrazac {
@@ -86,16 +87,16 @@ struct Connection {
   ~Connection() { sqlite3_close_v2(db); }
 };
 
-std::string copyDatabase(const fs::path& from, const fs::path& to) {
+std::string copyDatabase(const fs::path& from, const fs::path& to, int targetFlags) {
   // Read-write where the file allows it, so a hot journal is rolled back before the copy; a
   // write-protected folder (an old CD, a locked stick) is read as it is.
   Connection src, dst;
   int rc = sql::open(from.string(), &src.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
   if (rc != SQLITE_OK) return src.db ? sqlite3_errmsg(src.db) : sqlite3_errstr(rc);
   sqlite3_busy_timeout(src.db, static_cast<int>(kBusyWait.count() * 1000));
-  rc = sql::open(to.string(), &dst.db,
-                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
+  rc = sql::open(to.string(), &dst.db, targetFlags | SQLITE_OPEN_NOMUTEX);
   if (rc != SQLITE_OK) return dst.db ? sqlite3_errmsg(dst.db) : sqlite3_errstr(rc);
+  sqlite3_busy_timeout(dst.db, static_cast<int>(kBusyWait.count() * 1000));
   sqlite3_exec(dst.db, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
 
   sqlite3_backup* backup = sqlite3_backup_init(dst.db, "main", src.db, "main");
@@ -130,11 +131,34 @@ std::string copyTableFile(const fs::path& from, const fs::path& to) {
 
   std::string reason;
   const bool database = isSqliteFile(from, reason);
-  if (reason.empty()) reason = database ? copyDatabase(from, to) : copyBytes(from, to);
+  if (reason.empty())
+    reason = database ? copyDatabase(from, to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
+                      : copyBytes(from, to);
   if (!reason.empty()) {
     fs::remove(to, ec);
     fs::remove(fs::path(to.string() + "-journal"), ec);
   }
+  return reason;
+}
+
+std::string restoreTableFile(const fs::path& from, const fs::path& to) {
+  std::string reason;
+  const bool database = isSqliteFile(from, reason);
+  if (!reason.empty()) return reason;
+  std::error_code ec;
+  if (database && fs::exists(to, ec)) {
+    reason = copyDatabase(from, to, SQLITE_OPEN_READWRITE);
+    ++fileGeneration(to);  // what this process read ahead of the file is stale
+    return reason;
+  }
+  // A file without a database to write into comes back whole under its name.
+  const fs::path part(to.string() + ".vracanje");
+  fs::remove(part, ec);
+  if ((reason = copyBytes(from, part)).empty()) {
+    fs::rename(part, to, ec);
+    if (ec) reason = ec.message();
+  }
+  if (!reason.empty()) fs::remove(part, ec);
   return reason;
 }
 

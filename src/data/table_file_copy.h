@@ -14,6 +14,12 @@ namespace obrazac {
 // the copy failed (UTF-8); a failed copy leaves no file at `to`.
 std::string copyTableFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Puts a copy made by copyTableFile back into `to`. A keyed table is written through the online
+// backup as one transaction, so a connection that holds it open (here or in another process)
+// reads the restored rows, and a hot journal left by a crash is rolled back before; any other
+// file is copied beside `to` and renamed over it. Returns why it failed, or an empty string.
+std::string restoreTableFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // Flushes a folder's entries (new names, renames) to disk; false when that fails.
 bool syncFolder(const std::filesystem::path& folder);
 

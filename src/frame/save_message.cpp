@@ -7,34 +7,34 @@ namespace obrazac {
 StandardMessageCall saveMessage(const SaveResult& result, int storeMessage, bool previousValueKey) {
   StandardMessageCall call;
   MessageValues& v = call.values;
-  v.file = result.file;
-  v.errorCode = result.storeError;
-  v.driverError = result.driverError;
-  if (!result.driverError.empty()) v.driverCode = std::to_string(result.storeError);
-  switch (result.status) {
-    case SaveStatus::Ok:
+  v.file = result.status.what();
+  v.errorCode = result.status.code();
+  v.driverError = result.status.driverText();
+  if (!v.driverError.empty()) v.driverCode = std::to_string(v.errorCode);
+  switch (result.outcome) {
+    case SaveOutcome::Ok:
       break;
-    case SaveStatus::FieldRule:
+    case SaveOutcome::FieldRule:
       call.id = 16;
       if (result.rule) {
         v.field = result.rule->label;
         v.message = std::to_string(result.rule->low) + " and " + std::to_string(result.rule->high);
       }
       break;
-    case SaveStatus::DuplicateKey:
+    case SaveOutcome::DuplicateKey:
       call.id = 13;
       v.message = result.keyDescription;
       break;
-    case SaveStatus::AutoNumberFailed:
+    case SaveOutcome::AutoNumberFailed:
       call.id = 32;
       break;
-    case SaveStatus::RecordChanged:
+    case SaveOutcome::RecordChanged:
       call.id = previousValueKey ? 7 : 6;
       break;
-    case SaveStatus::Restricted:
+    case SaveOutcome::Restricted:
       call.id = 30;
       break;
-    case SaveStatus::StoreError:
+    case SaveOutcome::StoreError:
       call.id = storeMessage;
       break;
   }

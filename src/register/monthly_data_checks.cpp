@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "codelists/contribution_rates.h"
+#include "codelists/control_finding.h"
 #include "data/codepage.h"
 #include "data/fixed_width.h"
 #include "data/numeric_text.h"
@@ -148,8 +149,8 @@ MonthlySaveCheck checkMonthlySave(Context& ctx, const Clock& clock, const Record
 
   const std::string_view vob = text(rad, "VRSOBV");
   const std::string_view oo = text(rad, "OSNOVA1");
-  const std::string combination = "VOB=" + shown(vob) + " VOI=" + shown(voi) + " OO=" + shown(oo);
-  const std::string table = "Provjerite kontrolnu tablicu za " + combination;
+  const std::string vobShown = shown(vob), voiShown = shown(voi), ooShown = shown(oo);
+  const Combination combination{vobShown, voiShown, ooShown};
 
   // A value without its own rule is not range-checked: a missing row leaves the whole row
   // unchecked after the warning, never compared with the bounds of another combination.
@@ -158,27 +159,31 @@ MonthlySaveCheck checkMonthlySave(Context& ctx, const Clock& clock, const Record
   if (rc == 0) {
     bounds = ControlBounds(ctx.table("VEZ").record(), clock);
   } else if (rc == err::kRecordNotFound) {
-    out.warning =
-        "Upozorenje. Navedena kombinacija " + combination + " nije uvedena u kontrolnu tablicu";
+    out.warning = "Upozorenje. Navedena kombinacija " + combinationText(combination) +
+                  " nije uvedena u kontrolnu tablicu";
   } else {
     return refuse(fail("Greška kod čitanja VEZNATAB.DAT: " + std::string(storeErrorText(rc)), ""));
   }
 
-  auto rule = [&bounds](ControlValue v) { return std::string(bounds.ruleText(v)); };
+  auto outside = [&](std::string_view lead, ControlTail tail, ControlValue v) {
+    return controlFinding(lead, tail, bounds.ruleText(v), combination);
+  };
   if (!bounds.permits(ControlValue::Month, number(rad, "MJEOBRA")))
-    return refuse(
-        fail("Greška - obračunski mjesec mora biti " + rule(ControlValue::Month) + " " + table,
-             "RAD:MJEOBRA"));
+    return refuse(fail(outside("Greška - obračunski mjesec mora biti ",
+                               ControlTail::RuleAndCombination, ControlValue::Month),
+                       "RAD:MJEOBRA"));
   if (!bounds.permits(ControlValue::Year, year))
-    return refuse(fail("Greška - obračunska godina. " + table, "RAD:GODOBRA"));
+    return refuse(
+        fail(outside("Greška - obračunska godina.", ControlTail::Combination, ControlValue::Year),
+             "RAD:GODOBRA"));
   if (!bounds.permits(ControlValue::FirstDay, number(rad, "ODDANA")))
-    return refuse(
-        fail("Greška - razdoblje od mora biti " + rule(ControlValue::FirstDay) + ". " + table,
-             "RAD:ODDANA"));
+    return refuse(fail(outside("Greška - razdoblje od mora biti ",
+                               ControlTail::RuleStopAndCombination, ControlValue::FirstDay),
+                       "RAD:ODDANA"));
   if (!bounds.permits(ControlValue::LastDay, number(rad, "DODANA")))
-    return refuse(
-        fail("Greška - razdoblje do mora biti " + rule(ControlValue::LastDay) + ". " + table,
-             "RAD:DODANA"));
+    return refuse(fail(outside("Greška - razdoblje do mora biti ",
+                               ControlTail::RuleStopAndCombination, ControlValue::LastDay),
+                       "RAD:DODANA"));
 
   const ItemAmounts elsewhere = otherRowAmounts(ctx, rad, stored);
   for (int item = 7; item <= 11; ++item) {
@@ -186,8 +191,8 @@ MonthlySaveCheck checkMonthlySave(Context& ctx, const Clock& clock, const Record
     const ControlValue value = amountItem(item);
     const AmountVerdict verdict = bounds.judgeAmount(value, amount(rad, item), elsewhere[i]);
     if (verdict == AmountVerdict::Outside)
-      return refuse(
-          fail(std::string(kAmountMessages[i]) + rule(value) + ". " + table, amountLabel(item)));
+      return refuse(fail(outside(kAmountMessages[i], ControlTail::RuleStopAndCombination, value),
+                         amountLabel(item)));
     // Membership is judged on a second-pillar amount of its own, not on one excused by
     // another row.
     if (item == 10 && verdict != AmountVerdict::Excepted) {

@@ -8,6 +8,7 @@
 #include "submission/control_number.h"
 #include "submission/output_files.h"
 #include "submission/records.h"
+#include "submission/run_guard.h"
 #include "submission/work_files.h"
 
 namespace obrazac::submission {
@@ -52,6 +53,10 @@ class Assembly {
 void Assembly::run() {
   if (const int rc = readParameters(ctx_)) return fail("Greška " + std::to_string(rc));
   const Record apl = ctx_.table("APL").record();
+  const fs::path folder = outputFolder(apl.text(apl.index("IZLAZDIR")), ctx_.workDir());
+  // The control number goes onto page A of every listed form together with the new file.
+  RunGuard guard(ctx_, reporter_);
+  if (!guard.begin({"A"}, folder)) return fail("");
 
   Table& velor = ctx_.table("VEL");
   if (const auto prepared = prepareWorkFile(velor); !prepared.ok())
@@ -64,7 +69,6 @@ void Assembly::run() {
   if (appendLine(velor, senderRecord(apl, sender, sent_)) != 0)
     return fail("Greška " + std::string(velor.errorText()));
 
-  const fs::path folder = outputFolder(apl.text(apl.index("IZLAZDIR")), ctx_.workDir());
   if (!readList(folder)) return;
   // Nothing listed: no collective file at all rather than one without forms.
   if (listed_.empty()) return fail("Greška pri kreiranju jedinstvenog HASH broja");
@@ -79,12 +83,12 @@ void Assembly::run() {
   if (!hash.ok()) return fail("Greška pri određivanju SHA broja " + hash.error);
 
   const fs::path file = folder / "VELOR.RM0";
-  std::error_code ec;
-  fs::remove(file, ec);
-  if (const std::string error = copyFileSafely(velor.file(), file); !error.empty())
+  if (const std::string error = guard.produce(velor.file(), file); !error.empty())
+    return fail("Greška pri formiranju datoteke " + error);
+  if (!storeControlNumber(hash.digits)) return;
+  if (const std::string error = guard.commit(); !error.empty())
     return fail("Greška pri formiranju datoteke " + error);
   out_.controlNumber = hash.digits;
-  if (!storeControlNumber(hash.digits)) return;
   out_.file = file;
   out_.result = RunResult::Succeeded;
 }

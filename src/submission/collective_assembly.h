@@ -4,7 +4,8 @@
 // folder, whose control number is then stored on the page A of each listed form.
 //
 // A listed file that cannot be read, a line that cannot be written or a failed hash ends the
-// assembly with result Failed, before the collective file is produced.
+// assembly with result Failed; like a refused or killed assembly it leaves the pages A and the
+// old collective file as they were.
 #pragma once
 
 #include <filesystem>

@@ -18,12 +18,14 @@ constexpr const char* kWorkFiles[] = {"VEL", "SL0", "SL3", "SL5", "SL7", "SL9"};
 class Finish {
  public:
   Finish(Context& ctx, form::SendingHeader& header, const form::FormRequest& form,
-         const FormFiles& files, RowOrigin origin, RunReporter& reporter, SendingOutcome& out)
+         const FormFiles& files, RowOrigin origin, RunGuard& guard, RunReporter& reporter,
+         SendingOutcome& out)
       : ctx_(ctx),
         header_(header),
         form_(form),
         files_(files),
         origin_(origin),
+        guard_(guard),
         reporter_(reporter),
         out_(out) {}
 
@@ -52,6 +54,7 @@ class Finish {
   const form::FormRequest& form_;
   const FormFiles& files_;
   const RowOrigin origin_;
+  RunGuard& guard_;
   RunReporter& reporter_;
   SendingOutcome& out_;
   bool workFilesTaken_ = false;
@@ -63,10 +66,6 @@ void Finish::run() {
   const Record apl = ctx_.table("APL").record();
   const Record pageA = ctx_.table("A").record();
   const Record& pos = ctx_.table("POS").record();
-
-  // The previous file of this form no longer describes it.
-  std::error_code ec;
-  fs::remove(out_.outputFile, ec);
 
   // The records, each into its work file and into TBVELOR.TXT.
   if (!prepareWorkFiles()) return fail("");
@@ -83,8 +82,8 @@ void Finish::run() {
                      header_.job == form::CollectiveJob::NewFile;
   if (!openList(fresh)) return fail("");
 
-  // The output file, then the obligor in the list.
-  if (const std::string error = copyFileSafely(velor.file(), out_.outputFile); !error.empty()) {
+  // The new output file beside the old one, then the obligor in the list.
+  if (const std::string error = guard_.produce(velor.file(), out_.outputFile); !error.empty()) {
     reopenShared(ctx_.table("TBT"));
     return reportFailedCopy(error);
   }
@@ -101,6 +100,8 @@ void Finish::run() {
     return fail("Greška kod ažuriranja SHA broja (1)=" + utf8FromCp1250(form_.identity.identifier));
   r.setText(r.index("KONZNAK"), groupedControlNumber(hash.digits));
   if (a.put() != 0) return fail("Greška kod ažuriranja SHA broja (2)");
+  if (const std::string error = guard_.commit(); !error.empty())
+    return fail("Greška pri formiranju datoteke " + error);
   out_.controlNumber = hash.digits;
   out_.result = RunResult::Succeeded;
   reporter_.status("OBVEZNIK JE USPJEŠNO OBRAĐEN-" + out_.outputFile.string());
@@ -111,8 +112,8 @@ void Finish::run() {
     header_.job = form::CollectiveJob::AddToFile;
 }
 
-// A file that is not in the output folder cannot be handed in: the run fails, so page A keeps
-// no control number of a file that does not exist. The takeover window names the file.
+// A file that cannot be made in the output folder cannot be handed in: the run fails, so page A
+// keeps no control number of a file that does not exist. The takeover window names the file.
 void Finish::reportFailedCopy(const std::string& error) {
   const std::string text = origin_ == RowOrigin::TakenOver
                                ? "Greška, file: " + out_.outputFile.string() + " Error=" + error
@@ -237,9 +238,9 @@ FormFiles formFilesOf(const Record& apl, const form::FormRequest& form, const fs
 }
 
 void finishSubmission(Context& ctx, form::SendingHeader& header, const form::FormRequest& form,
-                      const FormFiles& files, RowOrigin origin, RunReporter& reporter,
-                      SendingOutcome& outcome) {
-  Finish(ctx, header, form, files, origin, reporter, outcome).execute();
+                      const FormFiles& files, RowOrigin origin, RunGuard& guard,
+                      RunReporter& reporter, SendingOutcome& outcome) {
+  Finish(ctx, header, form, files, origin, guard, reporter, outcome).execute();
 }
 
 }  // namespace obrazac::submission

@@ -1,12 +1,13 @@
 // The end of a processing run, shared by the sending window and the takeover of payment data:
-// once page B and page A of a form stand, the form's old output file goes, its records are
-// written into the work files and TBVELOR.TXT, the file's control number is computed, the file is
-// copied to the output folder, the obligor joins the list of processed obligors (TBTMPDAT.DAT)
-// and page A gets the control number. Where the rows came from changes the records' signs and
-// how a failed copy is reported, nothing else.
+// once page B and page A of a form stand, its records are written into the work files and
+// TBVELOR.TXT, the file's control number is computed, the file is copied beside its place in the
+// output folder, the obligor joins the list of processed obligors (TBTMPDAT.DAT), page A gets the
+// control number, and the run's guard makes all of it final, the new file replacing the form's
+// old one last. Where the rows came from changes the records' signs and how a failed copy is
+// reported, nothing else.
 //
-// A failure ends the run with result Failed after its message: no file is left behind that
-// looks finished, page A keeps the placeholder control number and the list gets no row.
+// A failure ends the run with result Failed after its message; the guard then undoes the run, so
+// the old output file, page A and the list stay as they were.
 #pragma once
 
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "form/sending_header.h"
 #include "frame/run_reporter.h"
 #include "submission/records.h"
+#include "submission/run_guard.h"
 
 namespace obrazac::submission {
 
@@ -49,7 +51,7 @@ FormFiles formFilesOf(const Record& apl, const form::FormRequest& form,
 // header's job becomes "Dodaj u file", so the obligors processed next join the same list. The
 // work files are open to readers again when it returns.
 void finishSubmission(Context& ctx, form::SendingHeader& header, const form::FormRequest& form,
-                      const FormFiles& files, RowOrigin origin, RunReporter& reporter,
-                      SendingOutcome& outcome);
+                      const FormFiles& files, RowOrigin origin, RunGuard& guard,
+                      RunReporter& reporter, SendingOutcome& outcome);
 
 }  // namespace obrazac::submission

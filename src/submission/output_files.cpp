@@ -45,12 +45,11 @@ fs::path listedFilePath(std::string_view listedCp1250, const fs::path& outputFol
   return resolveInWorkDir(text, workDir);
 }
 
-std::string copyFileSafely(const fs::path& from, const fs::path& to) {
+std::string writeCopy(const fs::path& from, const fs::path& to) {
   using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
   File in(std::fopen(from.c_str(), "rb"), std::fclose);
   if (!in) return from.string() + ": " + std::strerror(errno);
-  const fs::path part = fs::path(to).concat(".part");
-  std::FILE* out = std::fopen(part.c_str(), "wb");
+  std::FILE* out = std::fopen(to.c_str(), "wb");
   if (!out) return to.string() + ": " + std::strerror(errno);
   std::string error;
   char buffer[1 << 16];
@@ -65,6 +64,12 @@ std::string copyFileSafely(const fs::path& from, const fs::path& to) {
   if (error.empty() && (std::fflush(out) != 0 || fsync(fileno(out)) != 0))
     error = to.string() + ": " + std::strerror(errno);
   if (std::fclose(out) != 0 && error.empty()) error = to.string() + ": " + std::strerror(errno);
+  return error;
+}
+
+std::string copyFileSafely(const fs::path& from, const fs::path& to) {
+  const fs::path part = fs::path(to).concat(".part");
+  std::string error = writeCopy(from, part);
   std::error_code ec;
   if (error.empty()) {
     fs::rename(part, to, ec);
@@ -75,8 +80,6 @@ std::string copyFileSafely(const fs::path& from, const fs::path& to) {
 }
 
 bool copyProducedFile(const fs::path& produced, const fs::path& target, RunReporter& reporter) {
-  std::error_code ec;
-  fs::remove(target, ec);
   std::string error = copyFileSafely(produced, target);
   if (error.empty()) return true;
   reporter.message("Greška, file: " + produced.string() + " " + target.string() +

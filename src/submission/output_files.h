@@ -32,6 +32,10 @@ std::filesystem::path listedFilePath(std::string_view listedCp1250,
                                      const std::filesystem::path& outputFolder,
                                      const std::filesystem::path& workDir);
 
+// Copies `from` into `to` (made or emptied) and flushes it to disk. Returns an empty text on
+// success, otherwise why it failed (UTF-8).
+std::string writeCopy(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // Copies `from` over `to` through a temporary file beside `to`. Returns an empty text on
 // success, otherwise why it failed (UTF-8); `to` is then as it was.
 std::string copyFileSafely(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -3,6 +3,7 @@
 #include "form/form_request.h"
 #include "form/page_a.h"
 #include "form/page_b.h"
+#include "submission/run_guard.h"
 
 namespace obrazac::submission {
 
@@ -26,13 +27,20 @@ SendingOutcome runSending(Context& ctx, form::SendingHeader& header, RunReporter
   out.outputFile = files.output;
   out.collectiveFile = files.collective;
 
+  // The run changes page B, page A, the obligor's form number and the list, all or nothing.
+  RunGuard guard(ctx, reporter);
+  if (!guard.begin({"OSI", "A", "POS", "TBT"}, files.output.parent_path())) {
+    out.result = RunResult::Failed;
+    return out;
+  }
+
   // Page B from the monthly data, then page A; each has shown why it stopped.
   const auto pageB = form::buildPageBRows(ctx, form, reporter);
   if (!pageB.status.ok() || pageB.taken == 0 || !form::buildPageA(ctx, form, reporter).built()) {
     out.result = RunResult::Failed;
     return out;
   }
-  finishSubmission(ctx, header, form, files, RowOrigin::MonthlyData, reporter, out);
+  finishSubmission(ctx, header, form, files, RowOrigin::MonthlyData, guard, reporter, out);
   return out;
 }
 

@@ -4,8 +4,8 @@
 // processed obligors (TBTMPDAT.DAT) from which the collective file is assembled. Status texts
 // and messages go through the reporter; the run's result is the window's result flag.
 //
-// A failure ends the run with result Failed after its message: no file is left behind that
-// looks finished, page A keeps the placeholder control number and the list gets no row.
+// The run is all or nothing: a run that is refused, fails or is killed leaves page B, page A, the
+// obligor's form number, the list and the output file as they were.
 #pragma once
 
 #include "data/context.h"

@@ -13,6 +13,7 @@
 #include "form/page_a.h"
 #include "form/page_b.h"
 #include "submission/output_files.h"
+#include "submission/run_guard.h"
 #include "submission/work_files.h"
 
 namespace obrazac::submission {
@@ -103,6 +104,11 @@ void Takeover::run() {
   out_.summary.employerMB = selection_.employer.mb;
   out_.summary.employerJmbg = selection_.employer.mbg;
 
+  // The run changes page B, page A, the obligor's form number and the list, all or nothing; the
+  // findings stay for review whatever happens.
+  RunGuard guard(ctx_, reporter_);
+  if (!guard.begin({"OSI", "A", "POS", "TBT"}, files.output.parent_path())) return fail("");
+
   // The old page B rows go; the lines of the form become the new ones.
   if (!readLines()) return;
 
@@ -122,7 +128,7 @@ void Takeover::run() {
   // Page A, then the records, the control number and the output file.
   if (!form::buildPageA(ctx_, form_, reporter_, form::ObligorMB::NumericNotZero).built())
     return fail("");
-  finishSubmission(ctx_, h_, form_, files, RowOrigin::TakenOver, reporter_, out_.sending);
+  finishSubmission(ctx_, h_, form_, files, RowOrigin::TakenOver, guard, reporter_, out_.sending);
 }
 
 // Findings of an earlier run would read as this file's; a list that cannot be emptied is

@@ -4,7 +4,7 @@
 // period and payment type are checked and become the page B rows of one form, and from there
 // page A, the records, the control number and the output file follow as in the sending run.
 // Every finding goes to TBGRESKE.DAT. A line with an error stops the run after all lines were
-// read: the form's old page B rows are then gone, but page A and the files stay as they were.
+// read: the form's page B, page A and the files then stay as they were, as after any failure.
 #pragma once
 
 #include <string>

@@ -1,14 +1,16 @@
-// Replaces a set of files in a folder all or nothing. The new files are first made in a hidden
-// staging folder inside the destination (same disk, so moving them in is a rename); only when
-// every one of them exists are they moved into place, each original (and a journal left beside
-// it) set aside first. When a move fails, the moves already made are undone, so the destination
-// holds either all new files or exactly what it held before.
+// Replaces a set of files in a folder all or nothing, even across a crash. The new files are
+// first made in the change's hidden folder inside the destination (same disk, so moving them in
+// is a rename); only when every one of them exists does the journal of the swap stand and are
+// they renamed over their places. A crash before that leaves the destination as it was, one
+// after it is finished by the next start; either way the hidden folder goes.
 #pragma once
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "data/folder_swap.h"
 
 namespace obrazac {
 
@@ -21,14 +23,9 @@ struct CopyFailure {
 class StagedFolder {
  public:
   explicit StagedFolder(std::filesystem::path destination);
-  // Removes the staging folder with whatever is left in it, unless an undo failed: then the
-  // originals wait there and the folder stays.
-  ~StagedFolder();
-  StagedFolder(const StagedFolder&) = delete;
-  StagedFolder& operator=(const StagedFolder&) = delete;
 
   std::optional<CopyFailure> create();
-  const std::filesystem::path& folder() const { return staging_; }
+  const std::filesystem::path& folder() const { return swap_.folder(); }
 
   // Copies a table file into the staging folder as `name` and marks it to be moved in.
   std::optional<CopyFailure> copyIn(const std::filesystem::path& from, const std::string& name);
@@ -41,19 +38,9 @@ class StagedFolder {
   std::optional<CopyFailure> commit();
 
  private:
-  struct Moved {
-    std::string name;
-    bool original = false;  // the destination's file was set aside
-    bool journal = false;   // and its journal
-    bool placed = false;    // the new file is in place
-  };
-  std::optional<CopyFailure> moveIn(const std::string& name, Moved& m);
-  bool undo(const Moved& m);
-
   std::filesystem::path destination_;
-  std::filesystem::path staging_;
+  FolderSwap swap_;
   std::vector<std::string> names_;
-  bool keep_ = false;
 };
 
 }  // namespace obrazac

@@ -91,7 +91,7 @@ TEST_F(RecordManagerTest, DuplicateNamesTheKeyByItsDescription) {
   set(m.record(), "REDBROJ", 1);
   set(m.record(), "NAZIV", "Druga d.o.o.");
   const SaveResult r = m.insert();
-  EXPECT_EQ(r.status, SaveStatus::DuplicateKey);
+  EXPECT_EQ(r.outcome, SaveOutcome::DuplicateKey);
   EXPECT_EQ(r.keyDescription, "Redni broj fime");
   EXPECT_EQ(count("POS"), 1);
 }
@@ -112,7 +112,7 @@ TEST_F(RecordManagerTest, FieldRulesRefuseYearsOutsideTheirRange) {
     const SaveResult r = m.insert();
     EXPECT_EQ(r.ok(), c.accepted) << c.prefix << " " << c.year;
     if (!c.accepted) {
-      EXPECT_EQ(r.status, SaveStatus::FieldRule);
+      EXPECT_EQ(r.outcome, SaveOutcome::FieldRule);
       EXPECT_EQ(r.rule->label, cp1250("Obračunska godina"));
       EXPECT_EQ(r.rule->low, 2001);
       EXPECT_EQ(r.rule->high, 2100);
@@ -151,7 +151,7 @@ TEST_F(RecordManagerTest, ChangeByAnotherContextIsDetectedAndShown) {
   set(theirs.record(), "NAZIV", "Njihovo");
   ASSERT_TRUE(theirs.update().ok());
   set(mine.record(), "NAZIV", "Moje");
-  EXPECT_EQ(mine.update().status, SaveStatus::RecordChanged);
+  EXPECT_EQ(mine.update().outcome, SaveOutcome::RecordChanged);
   EXPECT_EQ(mine.record().display("NAZIV"), "Njihovo");
   set(mine.record(), "NAZIV", "Moje");
   EXPECT_TRUE(mine.update().ok());  // compared with the version now shown

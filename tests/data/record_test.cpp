@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "data/dictionary_builders.h"
 
 namespace obrazac {
@@ -37,6 +39,32 @@ TEST(Record, TextIsCutToTheFieldWidthAfterConversion) {
     EXPECT_EQ(r.assign(c.field, c.utf8), std::nullopt);
     EXPECT_EQ(r.text(c.field), c.expected);
   }
+}
+
+// A name the table lacks is a fault of the code that wrote it and stops the caller, naming the
+// table and the name; the probe for names from outside answers -1.
+TEST(Record, UnknownFieldOrKeyNameThrowsAndTheProbeAnswersNone) {
+  TableDecl t;
+  t.file = "TBPOSLOD.DAT";
+  t.prefix = "POS";
+  t.fields = {str("SIFRA", 4), str("NAZIV", 10)};
+  t.keys = {key("KEYSIFRA", {"SIFRA"}, kUnique)};
+  const Record r(t);
+  EXPECT_EQ(r.index("POS:NAZIV"), 1);
+  EXPECT_EQ(r.find("NAZIV"), 1);
+  EXPECT_EQ(r.find("NAZIVV"), -1);
+  EXPECT_EQ(t.findKey("KEYNAZIV"), -1);
+  const auto message = [](auto&& call) {
+    try {
+      call();
+    } catch (const std::logic_error& e) {
+      return std::string(e.what());
+    }
+    return std::string("no exception");
+  };
+  EXPECT_EQ(message([&] { r.index("NAZIVV"); }), "table TBPOSLOD.DAT (POS) has no field NAZIVV");
+  EXPECT_EQ(message([&] { t.keyIndex("POS:KEYNAZIV"); }),
+            "table TBPOSLOD.DAT (POS) has no key POS:KEYNAZIV");
 }
 
 }  // namespace

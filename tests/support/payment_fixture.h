@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "sample/sample_installation.h"
 #include "codelists/municipality_list.h"
 #include "data/codepage.h"
 #include "data/context.h"
 #include "data/decimal.h"
 #include "data/fixed_width.h"
+#include "sample/sample_installation.h"
 #include "support/temp_dir.h"
 
 namespace obrazac::testing {
@@ -96,7 +96,7 @@ class SampleFolder {
     return path;
   }
 
- private:
+  // The sample installation, built once per test program; copies of it are the folders.
   static const std::filesystem::path& templateFolder() {
     static TempDir folder;
     static const bool built = [] {

@@ -25,7 +25,7 @@ using FieldValues = std::vector<std::pair<std::string, std::string>>;  // name, 
 inline void fill(Record& r, const FieldValues& values) {
   r.clear();
   for (const auto& [name, value] : values) {
-    const int i = r.index(name);
+    const int i = r.find(name);
     if (i < 0) continue;
     const auto error = r.assign(i, value);
     ASSERT_FALSE(error) << name << "=" << value << ": " << *error;

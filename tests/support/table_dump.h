@@ -20,14 +20,15 @@ inline std::string recordText(const Record& r) {
   return line;
 }
 
-// Records of one table in insertion order ("") and by each key (its name).
-inline std::map<std::string, std::vector<std::string>> walkTable(Table& t) {
+// Records of one table in insertion order ("") and, unless left out, by each key (its name).
+inline std::map<std::string, std::vector<std::string>> walkTable(Table& t, bool byKeys = true) {
   std::map<std::string, std::vector<std::string>> walks;
   if (t.open(AccessMode::ReadOnly) != 0) {
     walks["open"].push_back(std::to_string(t.error()));
     return walks;
   }
-  for (int k = -1; k < static_cast<int>(t.decl().keys.size()); ++k) {
+  const int keys = byKeys ? static_cast<int>(t.decl().keys.size()) : 0;
+  for (int k = -1; k < keys; ++k) {
     auto& rows = walks[k < 0 ? "" : t.decl().keys[static_cast<std::size_t>(k)].name];
     t.clear();
     if (k < 0)
@@ -42,13 +43,13 @@ inline std::map<std::string, std::vector<std::string>> walkTable(Table& t) {
 
 using FolderDump = std::map<std::string, std::map<std::string, std::vector<std::string>>>;
 
-inline FolderDump dumpTables(const std::filesystem::path& dir) {
+inline FolderDump dumpTables(const std::filesystem::path& dir, bool byKeys = true) {
   FolderDump dump;
   Context ctx(dir);
   for (const auto& decl : allTables()) {
     if (decl.kind != TableKind::Keyed || tableByFile(decl.file) != &decl) continue;
     if (!std::filesystem::exists(tablePath(dir, decl))) continue;
-    dump[decl.file] = walkTable(ctx.table(decl.prefix));
+    dump[decl.file] = walkTable(ctx.table(decl.prefix), byKeys);
   }
   return dump;
 }

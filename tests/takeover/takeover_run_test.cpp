@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "data/record_format.h"
 #include "form/page_a.h"
 #include "submission/control_number.h"
-#include "data/record_format.h"
 #include "support/parameter_record.h"
 #include "support/payment_fixture.h"
 #include "support/register_fixture.h"
@@ -155,12 +155,13 @@ TEST_F(TakeoverRun, AValidFileGivesTheFormAndItsFileWithPlusSigns) {
   EXPECT_EQ(reporter.statuses.back(), "OBVEZNIK JE USPJEŠNO OBRAĐEN-" + output().string());
 }
 
-// One bad line stops the run, but only after every line was read and reported. The form's old
-// page B rows are gone by then; page A and its file stay those of the earlier run.
+// One bad line stops the run, but only after every line was read and reported. The form's page B,
+// page A and its file stay those of the earlier run.
 TEST_F(TakeoverRun, ALineWithAnErrorStopsTheRunAfterReadingAll) {
   ASSERT_EQ(take({TestLine{}}).sending.result, RunResult::Succeeded);
   const std::string before = readFile(output());
   const std::string hash = fieldOf(pageA(), "KONZNAK");
+  const auto rows = pageBRows();
 
   TestLine bad = anaHalfMonth();
   bad.jmbg = "1709985335129";  // wrong check digit
@@ -179,8 +180,7 @@ TEST_F(TakeoverRun, ALineWithAnErrorStopsTheRunAfterReadingAll) {
   EXPECT_EQ(reporter.statuses.back(),
             "Obrada je prekinuta, provjerite popis grešaka i upozorenja.");
 
-  // The sound line of this run is on page B; the old row of the same person was replaced.
-  EXPECT_EQ(pageBRows().size(), 1u);
+  EXPECT_EQ(pageBRows(), rows);
   EXPECT_EQ(fieldOf(pageA(), "KONZNAK"), hash);
   EXPECT_EQ(readFile(output()), before);
 }
@@ -188,7 +188,8 @@ TEST_F(TakeoverRun, ALineWithAnErrorStopsTheRunAfterReadingAll) {
 TEST_F(TakeoverRun, AFileOfAnotherEmployerTakesNothingAndStops) {
   ASSERT_EQ(take({TestLine{}}).sending.result, RunResult::Succeeded);
   const std::string before = readFile(output());
-  ASSERT_EQ(pageBRows().size(), 1u);
+  const auto rows = pageBRows();
+  ASSERT_EQ(rows.size(), 1u);
 
   TestLine other;
   other.mb = sampleMB(7654321) + "0000";
@@ -200,7 +201,7 @@ TEST_F(TakeoverRun, AFileOfAnotherEmployerTakesNothingAndStops) {
   EXPECT_TRUE(statusShown("Pročitano=    3 Preuzeto=    0"));
   EXPECT_EQ(reporter.statuses.back(),
             "Obrada je prekinuta, provjerite popis grešaka i upozorenja.");
-  EXPECT_TRUE(pageBRows().empty());
+  EXPECT_EQ(pageBRows(), rows);
   EXPECT_EQ(readFile(output()), before);
 }
 
@@ -276,18 +277,17 @@ TEST_F(TakeoverRun, AMissingInputFileOrAFolderIsRefused) {
   EXPECT_FALSE(fs::exists(output()));
 }
 
-// Taken-over data name their output file in the message of a failed copy; the run fails as the
-// sending does, so page A keeps no control number of a file that does not exist.
-TEST_F(TakeoverRun, AFailedCopyNamesTheOutputFile) {
+// An output folder that is not there stops the run before it reads a line or changes a table.
+TEST_F(TakeoverRun, AMissingOutputFolderRefusesTheRunBeforeTheLines) {
   fs::remove_all(dir / "izlaz");
   testing::writeFile(dir / "izlaz", "a file where the folder should be");
   const auto out = take({TestLine{}});
   EXPECT_EQ(out.sending.result, RunResult::Failed);
-  ASSERT_EQ(reporter.messages.size(), 1u);
-  const std::string prefix = "Greška, file: " + output().string() + " Error=";
-  EXPECT_EQ(reporter.messages[0].rfind(prefix, 0), 0u) << reporter.messages[0];
-  EXPECT_EQ(reporter.statuses.back(), reporter.messages[0]);
-  EXPECT_EQ(fieldOf(pageA(), "KONZNAK"), form::kControlNumberPlaceholder);
+  EXPECT_FALSE(out.summary.shown);
+  EXPECT_EQ(reporter.messages,
+            (std::vector<std::string>{"Greška 3 (Path Not Found): izlazna mapa " +
+                                      (dir / "izlaz").string() + " ne postoji"}));
+  EXPECT_TRUE(pageBRows().empty());
 }
 
 }  // namespace

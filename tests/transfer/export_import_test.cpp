@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "support/kill_points.h"
+#include "support/payment_fixture.h"
 #include "support/previous_year_folder.h"
 #include "support/table_dump.h"
 #include "support/temp_dir.h"
@@ -205,6 +207,16 @@ TEST_F(ExportImport, ACopyFailingHalfWayLeavesTheWorkingFolderAsItWasAndNamesThe
       reporter.messages[0].rfind("Greška kod exporta " + (work_ / "TBOSIGU3.DAT").string(), 0), 0u)
       << reporter.messages[0];
   EXPECT_TRUE(folderContents(root_ / "kopija").empty());
+}
+
+// Killed while it copies or while it swaps, the import leaves the old tables or the new ones,
+// never a mix or a table missing, and no staging folder once the next command started.
+TEST_F(ExportImport, AKilledImportLeavesTheOldTablesOrTheNewOnes) {
+  const fs::path source = testing::SampleFolder::templateFolder();
+  testing::expectAllOrNothing(work_, [&](const fs::path& dir) {
+    RecordingReporter reporter({Answer::Yes});
+    return importData(dir, source, reporter) == TransferOutcome::Done;
+  });
 }
 
 }  // namespace

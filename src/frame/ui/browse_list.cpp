@@ -560,7 +560,7 @@ void BrowseList::ask(int request) {
       // An auto-number that could not be taken asks whether to try again.
       const StandardMessageCall m = saveMessage(r, 4);
       if (window_.errors().throwMessage(m.id, m.values) == level::kBenign &&
-          r.status == SaveStatus::AutoNumberFailed)
+          r.outcome == SaveOutcome::AutoNumberFailed)
         continue;
       pager_.refill();
       updateWindow();

@@ -230,15 +230,15 @@ int UpdateForm::completeChange() {
       return level::kNotify;
     }
     thread().navigation = 0;
-    switch (r.status) {
-      case SaveStatus::RecordChanged:
+    switch (r.outcome) {
+      case SaveOutcome::RecordChanged:
         // The other station's version is in the buffer now; the user's own values stay in the
         // history for Ctrl+'.
         reportSaveFailure(r, 25);
         takeSaved();
         redisplay();
         return level::kNotify;
-      case SaveStatus::StoreError: {
+      case SaveOutcome::StoreError: {
         reportSaveFailure(r, 25);
         const Answer a = errors().ask(34, Buttons::YesNoCancel, Answer::Cancel);
         if (a == Answer::Yes) continue;
