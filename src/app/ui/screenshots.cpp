@@ -110,10 +110,13 @@ bool shootTree(MainFrame& frame, const QString& outDir) {
   ok = save(frame, outDir, "stablo") && ok;
   tree->takeEvent({EventKind::Accepted, Stablo::kPromijeni});
   settle(300);
+  const QSize usual = frame.size();
+  frame.resize(usual.width(), 900);  // the form of the rules is tall
   if (auto* sub = frame.mdiArea()->currentSubWindow()) sub->move(40, 10);
   settle();
   ok = save(frame, outDir, "azur_veznatab") && ok;
   closeAll(frame);
+  frame.resize(usual);
   return ok;
 }
 
