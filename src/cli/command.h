@@ -49,5 +49,7 @@ std::span<const Command> allCommands();
 // Argument helpers shared by the commands.
 const std::string& requireArg(const Invocation& inv, std::size_t index, std::string_view what);
 void requireArgCount(const Invocation& inv, std::size_t min, std::size_t max);
+// The folder of the running program (where an installed tool finds its shipped data).
+std::filesystem::path programDir();
 
 }  // namespace obrazac::cli

@@ -10,15 +10,6 @@
 #include "sample/sample_installation.h"
 
 namespace obrazac::cli {
-namespace {
-
-std::filesystem::path programDir() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::path() : exe.parent_path();
-}
-
-}  // namespace
 
 int runInit(const Invocation& inv) {
   requireArgCount(inv, 0, 1);

@@ -20,6 +20,7 @@ int runCollect(const Invocation&);
 int runHash(const Invocation&);
 int runCheck(const Invocation&);
 int runCheckInput(const Invocation&);
+int runLoadMunicipalities(const Invocation&);
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -35,6 +36,10 @@ std::span<const Command> allCommands() {
               "init [--demo]   radna mapa sa svim tablicama, praznima; --demo: ogledna instalacija",
               {"radna mapa je spremna", "mapu ili tablice nije moguće napraviti"},
               runInit},
+      Command{"load-municipalities",
+              "load-municipalities   službeni popis općina i gradova u praznu tablicu TBOPCINE.DAT",
+              {"popis je učitan", "tablica nije prazna ili popis nije učitan"},
+              runLoadMunicipalities},
       Command{"table",
               "table DATOTEKA list [--key KLJUČ] [--from POLJE=VRIJEDNOST ...]\n"
               "  table DATOTEKA count\n"
@@ -113,6 +118,12 @@ const std::string& requireArg(const Invocation& inv, std::size_t index, std::str
 void requireArgCount(const Invocation& inv, std::size_t min, std::size_t max) {
   if (inv.args.size() < min) throw UsageError("premalo argumenata");
   if (inv.args.size() > max) throw UsageError("previše argumenata: '" + inv.args[max] + "'");
+}
+
+std::filesystem::path programDir() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path() : exe.parent_path();
 }
 
 }  // namespace obrazac::cli

@@ -229,7 +229,7 @@ void addControlTable(Context& ctx, std::string& error) {
         level2.row()
             .text("VOB", k.code)
             .text("VOI", voi)
-            .text("NAZIV", std::string(voi) + " - " + shortTextOf(voi, voiList))
+            .text("NAZIV", shortTextOf(voi, voiList))
             .add();
   }
   {
@@ -240,7 +240,7 @@ void addControlTable(Context& ctx, std::string& error) {
             .text("VOB", k.code)
             .text("VOI", c.voi)
             .text("OO", c.oo)
-            .text("NAZIV", std::string(c.oo) + " - " + shortTextOf(c.oo, ooList))
+            .text("NAZIV", shortTextOf(c.oo, ooList))
             .add();
   }
   Rows rates(ctx, "STO1", error);

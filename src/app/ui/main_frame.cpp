@@ -19,7 +19,13 @@
 #include "app/ui/about_program.h"
 #include "app/ui/logo.h"
 #include "app/ui/update_aplparam.h"
+#include "codelists/ui/browse_opcine.h"
+#include "codelists/ui/browse_osnov_obracuna.h"
+#include "codelists/ui/browse_oznaka_staza.h"
+#include "codelists/ui/browse_stope.h"
+#include "codelists/ui/browse_vrste_obveznika.h"
 #include "codelists/ui/browse_vrste_uplata.h"
+#include "codelists/ui/stablo.h"
 #include "frame/ui/dialog_units.h"
 #include "frame/ui/toolbar_icons.h"
 
@@ -116,20 +122,22 @@ void MainFrame::buildMenus() {
   item(records, "&3. Preuzimanje podataka", {}, "NewPreuzmiPodatke", {});
   records->addSeparator();
   item(records, "&3. Vrste obveznika", "Upis, promjena i brisanje vrste obveznika",
-       "BrowseVrsteObveznika", {});
+       "BrowseVrsteObveznika", [this] { start(factoryOf<BrowseVrsteObveznika>()); });
   item(records, "&4. Vrste obračuna/ispravka",
        "Upis, promjena i brisanje pojmova u šifarniku Vrste obračuna/ispravkaa",
        "BrowseVrsteUplata", [this] { start(factoryOf<BrowseVrsteUplata>()); });
-  item(records, "&5. Osnov obračuna", {}, "BrowseOsnovObracuna", {});
+  item(records, "&5. Osnov obračuna", {}, "BrowseOsnovObracuna",
+       [this] { start(factoryOf<BrowseOsnovObracuna>()); });
   item(records, "&6. Staž s uvećanim trajanjem",
-       "Upis, promjena i brisanje oznaka s povečanim trajanjem  ", "BrowseOznakaStaza", {});
+       "Upis, promjena i brisanje oznaka s povečanim trajanjem  ", "BrowseOznakaStaza",
+       [this] { start(factoryOf<BrowseOznakaStaza>()); });
   item(records, "&7. Stope doprinosa", "Pregled, upis, ažiriranje i brisanje obračunskih stopa",
-       "BrowseStope", {});
+       "BrowseStope", [this] { start(factoryOf<BrowseStope>()); });
   item(records, "&8. Gradovi i općine",
        "Upis, promjena i brisanje podataka iz šifarnika općina i gradova u RH ", "BrowseOpcine",
-       {});
+       [this] { start(factoryOf<BrowseOpcine>()); });
   records->addSeparator();
-  item(records, "&9. Vezne kontrole", {}, "Stablo", {});
+  item(records, "&9. Vezne kontrole", {}, "Stablo", [this] { start(factoryOf<Stablo>()); });
   records->addSeparator();
   item(records, "&X. IZLAZ IZ PROGRAMA", "Exit this application", "Exit", [this] { close(); });
 

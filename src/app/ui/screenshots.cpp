@@ -10,12 +10,20 @@
 #include <QPixmap>
 #include <iostream>
 
+#include <QTreeWidget>
 #include "app/application_parameters.h"
 #include "app/ui/about_program.h"
 #include "app/ui/logo.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/update_aplparam.h"
+
+#include "codelists/ui/browse_opcine.h"
+#include "codelists/ui/browse_osnov_obracuna.h"
+#include "codelists/ui/browse_oznaka_staza.h"
+#include "codelists/ui/browse_stope.h"
+#include "codelists/ui/browse_vrste_obveznika.h"
 #include "codelists/ui/browse_vrste_uplata.h"
+#include "codelists/ui/stablo.h"
 
 namespace obrazac::ui {
 namespace {
@@ -61,6 +69,57 @@ void closeAll(MainFrame& frame) {
   }
 }
 
+// A code list on its second row; with `form`, its form opened on that row as well.
+template <class List>
+bool shootList(MainFrame& frame, const QString& outDir, const QString& name,
+               const QString& form = {}) {
+  auto* list = static_cast<List*>(frame.start(factoryOf<List>()));
+  settle();
+  list->container()->move(10, 10);
+  list->container()->resize(620, 400);
+  settle();
+  list->list()->move(toolbar::kDown);
+  settle();
+  bool ok = save(frame, outDir, name);
+  if (!form.isEmpty()) {
+    list->takeEvent({EventKind::Accepted, CodeListBrowse::kOtvori});
+    settle(300);
+    if (auto* sub = frame.mdiArea()->currentSubWindow()) sub->move(160, 60);
+    settle();
+    ok = save(frame, outDir, form) && ok;
+  }
+  closeAll(frame);
+  return ok;
+}
+
+// The tree with its first kind of obligor open down to the leaves, then the form of a leaf.
+bool shootTree(MainFrame& frame, const QString& outDir) {
+  auto* tree = static_cast<Stablo*>(frame.start(factoryOf<Stablo>()));
+  settle();
+  tree->container()->move(10, 10);
+  tree->container()->resize(640, 460);
+  QTreeWidgetItem* first = tree->tree()->topLevelItem(0);
+  bool ok = first != nullptr;
+  if (first) {
+    first->setExpanded(true);
+    for (int i = 0; i < first->childCount(); ++i) first->child(i)->setExpanded(true);
+    if (first->childCount() > 0 && first->child(0)->childCount() > 0)
+      tree->tree()->setCurrentItem(first->child(0)->child(0));
+  }
+  settle();
+  ok = save(frame, outDir, "stablo") && ok;
+  tree->takeEvent({EventKind::Accepted, Stablo::kPromijeni});
+  settle(300);
+  const QSize usual = frame.size();
+  frame.resize(usual.width(), 900);  // the form of the rules is tall
+  if (auto* sub = frame.mdiArea()->currentSubWindow()) sub->move(40, 10);
+  settle();
+  ok = save(frame, outDir, "azur_veznatab") && ok;
+  closeAll(frame);
+  frame.resize(usual);
+  return ok;
+}
+
 }  // namespace
 
 int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
@@ -83,21 +142,13 @@ int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
     menu->hide();
   }
 
-  auto* list = static_cast<BrowseVrsteUplata*>(frame.start(factoryOf<BrowseVrsteUplata>()));
-  settle();
-  list->container()->move(10, 10);
-  list->container()->resize(560, 400);
-  settle();
-  list->list()->move(toolbar::kDown);
-  settle();
-  ok = save(frame, outDir, "browse_vrste_uplata") && ok;
-
-  list->takeEvent({EventKind::Accepted, BrowseVrsteUplata::kOtvori});
-  settle(300);
-  if (auto* sub = frame.mdiArea()->currentSubWindow()) sub->move(160, 160);
-  settle();
-  ok = save(frame, outDir, "update_tbvrsupl") && ok;
-  closeAll(frame);
+  ok = shootList<BrowseVrsteUplata>(frame, outDir, "browse_vrste_uplata", "update_tbvrsupl") && ok;
+  ok = shootList<BrowseVrsteObveznika>(frame, outDir, "browse_vrste_obveznika") && ok;
+  ok = shootList<BrowseOsnovObracuna>(frame, outDir, "browse_osnov_obracuna") && ok;
+  ok = shootList<BrowseOznakaStaza>(frame, outDir, "browse_oznaka_staza") && ok;
+  ok = shootList<BrowseStope>(frame, outDir, "browse_stope", "update_tbstope") && ok;
+  ok = shootList<BrowseOpcine>(frame, outDir, "browse_opcine", "update_tbopcine") && ok;
+  ok = shootTree(frame, outDir) && ok;
 
   ensureParameterRecord(frame.mainThread().context());
   frame.start(factoryOf<UpdateAPLPARAM>());

@@ -1,5 +1,6 @@
 #include "codelists/ui/update_tbvrsupl.h"
 
+#include "codelists/ui/form_buttons.h"
 #include "data/fixed_width.h"
 
 namespace obrazac::ui {
@@ -17,22 +18,9 @@ constexpr ControlDescription kControls[] = {
      .tip = "Šifra vrste obračuna"},
     {.id = F::kSkrOpis, .prompt = "Skraćeni opis", .field = "VUP:SKROPIS", .picture = "s80"},
     {.id = F::kOpis, .prompt = "Opis pojma", .field = "VUP:OPIS", .picture = "s120"},
-    {.kind = K::Button,
-     .id = F::kSpremi,
-     .prompt = "Spremi",
-     .tip = "Spremanje promjena u bazu ",
-     .role = ButtonRole::Ok,
-     .pushRight = true},
-    {.kind = K::Button,
-     .id = F::kOdustani,
-     .prompt = "Odustani",
-     .tip = "Zatvori prozor bez promjena",
-     .role = ButtonRole::Cancel},
-    {.kind = K::Button,
-     .id = F::kUpute,
-     .prompt = "Upute",
-     .tip = "Upute za rad",
-     .role = ButtonRole::Help},
+    formSaveButton(F::kSpremi),
+    formCancelButton(F::kOdustani),
+    formHelpButton(F::kUpute),
 };
 
 }  // namespace

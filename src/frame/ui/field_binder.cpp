@@ -107,8 +107,10 @@ void FieldBinder::bind(int control, QWidget* widget, FieldRef ref, const EntryPi
     });
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     if (!combo->isEditable() && combo->count() == 0) combo->addItems(choiceList(choices, ""));
+    // A drop list of codes shows each code with its description and stores the code alone.
     connect(combo, &QComboBox::activated, this, [this, control, combo](int) {
-      store(control, combo->currentText());
+      const QVariant code = combo->currentData();
+      store(control, code.isValid() ? code.toString() : combo->currentText());
       if (accepted) accepted(control);
     });
   } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
@@ -151,6 +153,8 @@ void FieldBinder::showBinding(const Binding& b) {
   } else if (auto* combo = qobject_cast<QComboBox*>(b.widget)) {
     if (combo->isEditable())
       combo->setEditText(value);
+    else if (const int coded = combo->findData(value.trimmed()); coded >= 0)
+      combo->setCurrentIndex(coded);
     else
       combo->setCurrentIndex(combo->findText(value.trimmed()));
   } else if (auto* check = qobject_cast<QCheckBox*>(b.widget)) {
