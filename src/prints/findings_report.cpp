@@ -4,9 +4,9 @@
 #include "data/codepage.h"
 #include "data/fixed_width.h"
 #include "data/picture.h"
+#include "data/record_format.h"
 #include "prints/list_frame.h"
 #include "prints/table_scan.h"
-#include "submission/record_format.h"
 
 namespace obrazac::prints {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "data/fixed_width.h"
 #include "data/picture.h"
+#include "data/record_format.h"
 #include "submission/control_number.h"
 #include "submission/output_files.h"
-#include "submission/record_format.h"
 #include "submission/work_files.h"
 
 namespace obrazac::prints {
