@@ -1,5 +1,7 @@
-// How the runs talk on the command line: status texts on standard output as they happen,
-// messages on standard error, questions answered "no".
+// How the runs talk on the command line: everything goes to standard error, so standard output
+// carries only a command's data. Messages are shown, questions are answered "no", and the
+// status-line texts are shown only when asked for: per-line progress of a check would bury its
+// messages.
 #pragma once
 
 #include <map>
@@ -15,8 +17,12 @@ namespace obrazac::cli {
 
 class CliReporter final : public RunReporter {
  public:
-  CliReporter(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
-  void status(std::string_view text) override { out_ << text << std::endl; }
+  enum class Status { Hidden, Shown };
+  explicit CliReporter(std::ostream& err, Status status = Status::Hidden)
+      : err_(err), status_(status) {}
+  void status(std::string_view text) override {
+    if (status_ == Status::Shown) err_ << text << std::endl;
+  }
   void message(std::string_view text) override { err_ << text << std::endl; }
   Answer ask(std::string_view text, bool) override {
     err_ << text << " - Ne" << std::endl;
@@ -24,8 +30,8 @@ class CliReporter final : public RunReporter {
   }
 
  private:
-  std::ostream& out_;
   std::ostream& err_;
+  Status status_;
 };
 
 // "--name value" pairs; throws UsageError on a word that is no known option or lacks its value.

@@ -1,6 +1,7 @@
 // One command of the headless tool: its name, its usage line and the function that runs it.
 // A command returns the process exit code; bad arguments throw UsageError (exit 2, one line on
-// stderr). Output goes to the streams of the invocation so tests can capture it.
+// stderr). Data goes to `out`, messages and progress to `err`, so a script can pipe the one and
+// log the other.
 #pragma once
 
 #include <filesystem>
@@ -24,11 +25,23 @@ struct Invocation {
   std::istream& in;
 };
 
+// What the exit codes of a command mean. Every command exits 2 on arguments it cannot use; a
+// command that can also fail to do its work at all says so in `notDone`.
+struct ExitCodes {
+  std::string_view done;          // exit 0
+  std::string_view refused = {};  // exit 1, when the command has it
+  std::string_view notDone = {};  // exit 2 besides bad arguments
+};
+
 struct Command {
   std::string_view name;
   std::string_view usage;  // shown by --help, one or more lines
+  ExitCodes exits;
   int (*run)(const Invocation&);
 };
+
+// What "obrazac-cli NAREDBA --help" prints: the usage and the exit codes.
+void printCommandHelp(std::ostream& out, const Command& command);
 
 // Every command of the tool, in the order --help lists them.
 std::span<const Command> allCommands();

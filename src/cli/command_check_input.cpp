@@ -3,68 +3,17 @@
 // while it is typed; the run then fills TBOSIGU3, TBOSIGU2 and TBGRESKE in the working folder.
 // Prints the three counts of the summary and the findings. Exit 0 when no selected line has an
 // error, 1 when some line was rejected, 2 when the run could not run.
-#include <cstdio>
 #include <filesystem>
 #include <ostream>
 
 #include "check/input_check_run.h"
 #include "check/input_selection_checks.h"
 #include "cli/cli_reporter.h"
-#include "data/fixed_width.h"
+#include "cli/finding_output.h"
+#include "cli/input_findings_list.h"
 
 namespace obrazac::cli {
 namespace {
-
-constexpr const char* kRead = "Ukupno obrađeno redaka";
-constexpr const char* kAccepted = "Retci koji zadovoljavaju kontrolama";
-constexpr const char* kWithErrors = "Podaci sa upozorenjima";
-
-// Messages on standard error; the per-line progress texts of the window are left out.
-class QuietReporter final : public RunReporter {
- public:
-  explicit QuietReporter(std::ostream& err) : err_(err) {}
-  void status(std::string_view) override {}
-  void message(std::string_view text) override { err_ << text << "\n"; }
-  Answer ask(std::string_view text, bool) override {
-    err_ << text << " - Ne\n";
-    return Answer::No;
-  }
-
- private:
-  std::ostream& err_;
-};
-
-struct FindingRow {
-  long long number;
-  std::string jmbg;  // UTF-8
-  std::string text;  // UTF-8
-};
-
-std::string csvField(const std::string& text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
-std::string jsonString(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char esc[8];
-      std::snprintf(esc, sizeof esc, "\\u%04x", c);
-      out += esc;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 int number(const std::map<std::string, std::string>& o, const char* name) {
   const auto it = o.find(name);
@@ -78,54 +27,12 @@ int number(const std::map<std::string, std::string>& o, const char* name) {
   throw UsageError(std::string(name) + ": '" + it->second + "' nije broj");
 }
 
-// The findings of the run in their order.
-std::vector<FindingRow> findingsOf(Context& ctx) {
-  std::vector<FindingRow> rows;
-  Table& gre = ctx.table("GRE");
-  if (!gre.isOpen() && gre.open(AccessMode::ReadOnly) != 0) return rows;
-  gre.clear();
-  if (gre.set("KEYREDBROJ") != 0) return rows;
-  while (gre.next() == 0) {
-    const Record& r = gre.record();
-    rows.push_back({r.integer(r.index("RB")), r.display("JMBG"), r.display("OPIS")});
-  }
-  return rows;
-}
-
-void printText(std::ostream& out, const check::InputCheckSummary& s,
-               const std::vector<FindingRow>& findings) {
-  out << kRead << ": " << s.linesRead << "\n"
-      << kAccepted << ": " << s.linesAccepted << "\n"
-      << kWithErrors << ": " << s.linesWithErrors << "\n";
-  if (findings.empty()) return;
-  out << "\n   Rb MBG           Opis\n";
-  for (const auto& f : findings) {
-    char rb[16];
-    std::snprintf(rb, sizeof rb, "%5lld", f.number);
-    out << rb << " " << f.jmbg << std::string(f.jmbg.size() < 13 ? 13 - f.jmbg.size() : 0, ' ')
-        << " " << f.text << "\n";
-  }
-}
-
-void printCsv(std::ostream& out, const check::InputCheckSummary& s,
-              const std::vector<FindingRow>& findings) {
-  out << csvField(kRead) << "," << csvField(kAccepted) << "," << csvField(kWithErrors) << "\n"
-      << s.linesRead << "," << s.linesAccepted << "," << s.linesWithErrors << "\n\n"
-      << "\"Rb\",\"MBG\",\"Opis\"\n";
-  for (const auto& f : findings)
-    out << f.number << "," << csvField(f.jmbg) << "," << csvField(f.text) << "\n";
-}
-
-void printJson(std::ostream& out, const check::InputCheckSummary& s,
-               const std::vector<FindingRow>& findings) {
-  out << "{" << jsonString(kRead) << ": " << s.linesRead << ", " << jsonString(kAccepted) << ": "
-      << s.linesAccepted << ", " << jsonString(kWithErrors) << ": " << s.linesWithErrors
-      << ", \"nalazi\": [";
-  for (std::size_t i = 0; i < findings.size(); ++i)
-    out << (i ? ", " : "") << "{\"rb\": " << findings[i].number
-        << ", \"mbg\": " << jsonString(findings[i].jmbg)
-        << ", \"opis\": " << jsonString(findings[i].text) << "}";
-  out << "]}\n";
+// A finding in the shape of the formal control's: the list keeps neither the line number nor a
+// type, and the person is the context, as that of a type 5 record is there.
+FindingRow sharedRow(const ListedFinding& f) {
+  std::string context = f.jmbg;
+  if (!f.name.empty()) context += " " + f.name;
+  return {std::nullopt, "", std::nullopt, context, f.text};
 }
 
 }  // namespace
@@ -139,9 +46,7 @@ int runCheckInput(const Invocation& inv) {
     if (it == o.end()) throw UsageError(std::string("nedostaje ") + name);
     return it->second;
   };
-  const std::string format = o.count("--format") ? o.at("--format") : "text";
-  if (format != "text" && format != "csv" && format != "json")
-    throw UsageError("--format: text, csv ili json");
+  const OutputFormat format = outputFormat(o);
 
   check::InputSelection s;
   s.employer = number(o, "--employer");
@@ -164,18 +69,32 @@ int runCheckInput(const Invocation& inv) {
 
   Context ctx(inv.workDir);
   const SystemClock clock;
-  QuietReporter reporter(inv.err);
+  CliReporter reporter(inv.err);
   const auto outcome = check::runInputCheck(ctx, clock, s, reporter);
   if (!outcome.completed) return 2;
 
-  const auto findings = findingsOf(ctx);
-  if (format == "csv")
-    printCsv(inv.out, outcome.summary, findings);
-  else if (format == "json")
-    printJson(inv.out, outcome.summary, findings);
-  else
-    printText(inv.out, outcome.summary, findings);
-  return outcome.summary.linesWithErrors > 0 ? 1 : 0;
+  const auto& summary = outcome.summary;
+  if (format != OutputFormat::Json)
+    printInputCounts(format == OutputFormat::Text ? inv.out : inv.err, summary.linesRead,
+                     summary.linesAccepted, summary.linesWithErrors);
+  FindingsWriter writer(inv.out, format,
+                        {{"linesRead", summary.linesRead},
+                         {"linesAccepted", summary.linesAccepted},
+                         {"linesWithErrors", summary.linesWithErrors}});
+  bool first = true;
+  const int rc = forEachListedFinding(ctx, [&](const ListedFinding& f) {
+    if (format == OutputFormat::Text)
+      printListedFinding(inv.out, f, first);
+    else
+      writer.add(sharedRow(f));
+    first = false;
+  });
+  if (rc != 0) {
+    inv.err << "Greška " << storeErrorText(rc) << " (TBGRESKE.DAT)\n";
+    return 2;
+  }
+  writer.finish();
+  return summary.linesWithErrors > 0 ? 1 : 0;
 }
 
 }  // namespace obrazac::cli

@@ -13,7 +13,7 @@ int runCollect(const Invocation& inv) {
   const SystemClock clock;
   const Date sent = o.count("--date") ? parseDate(o.at("--date"), "--date") : clock.today();
   Context ctx(inv.workDir);
-  CliReporter reporter(inv.out, inv.err);
+  CliReporter reporter(inv.err, CliReporter::Status::Shown);
   const auto outcome = submission::runCollectiveAssembly(ctx, sent, reporter);
   if (outcome.result != submission::RunResult::Succeeded) return 1;
   inv.out << "Zbirna datoteka: " << outcome.file.string() << " (obrazaca: " << outcome.forms

@@ -7,7 +7,7 @@ namespace obrazac::cli {
 
 int runExport(const Invocation& inv) {
   requireArgCount(inv, 1, 1);
-  TerminalReporter reporter(inv.out, inv.in);
+  TerminalReporter reporter(inv.err, inv.in);
   return exportData(inv.workDir, inv.args[0], reporter) == TransferOutcome::Done ? 0 : 1;
 }
 

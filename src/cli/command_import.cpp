@@ -19,7 +19,7 @@ int runImport(const Invocation& inv) {
       throw UsageError("nepoznat argument '" + w + "'");
   }
   if (source.empty()) throw UsageError("nedostaje ulazni pretinac");
-  TerminalReporter reporter(inv.out, inv.in, yes);
+  TerminalReporter reporter(inv.err, inv.in, yes);
   return importData(inv.workDir, source, reporter) == TransferOutcome::Done ? 0 : 1;
 }
 

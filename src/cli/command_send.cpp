@@ -21,7 +21,7 @@ int runSend(const Invocation& inv) {
   for (const auto& m : entries.messages) inv.err << m.text << "\n";
   if (!entries.messages.empty()) return 1;
 
-  CliReporter reporter(inv.out, inv.err);
+  CliReporter reporter(inv.err, CliReporter::Status::Shown);
   const auto outcome = submission::runSending(ctx, entries.header, reporter);
   if (outcome.result != submission::RunResult::Succeeded) return 1;
   inv.out << "Datoteka: " << outcome.outputFile.string() << "\n"

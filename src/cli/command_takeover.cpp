@@ -1,14 +1,12 @@
 // obrazac-cli takeover: the processing run of the takeover window, from an employer's payroll
 // file of payment lines to the submission file with its control number. The header entries are
 // those of send; after the reading the summary and the findings list are printed.
-#include <cstdio>
 #include <fstream>
 #include <ostream>
 
 #include "cli/cli_reporter.h"
 #include "cli/header_options.h"
-#include "data/codepage.h"
-#include "data/fixed_width.h"
+#include "cli/input_findings_list.h"
 #include "submission/control_number.h"
 #include "takeover/takeover_run.h"
 
@@ -17,24 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The findings list TBGRESKE.DAT in the order it was written: number, JMBG and text.
-void printFindings(const fs::path& workDir, std::ostream& out) {
-  Context ctx(workDir);
-  Table& t = ctx.table("GRE");
-  if (t.open(AccessMode::ReadOnly) != 0 || t.set("KEYREDBROJ") != 0) return;
-  const Record& r = t.record();
-  while (t.next() == 0) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%4d", static_cast<int>(r.integer(r.index("RB"))));
-    out << number << " " << utf8FromCp1250(r.text(r.index("JMBG"))) << " "
-        << utf8FromCp1250(clipRight(r.text(r.index("OPIS")))) << "\n";
-  }
-}
-
 void printSummary(const submission::TakeoverSummary& s, std::ostream& out) {
-  out << "Ukupno obrađeno redaka: " << s.read << "\n"
-      << "Retci koji zadovoljavaju kontrolama: " << s.taken << "\n"
-      << "Podaci sa upozorenjima: " << s.withMessage << "\n";
+  printInputCounts(out, s.read, s.taken, s.withMessage);
   if (!s.note.empty()) out << s.note << "\n";
 }
 
@@ -59,13 +41,19 @@ int runTakeover(const Invocation& inv) {
   header.form = entries.header;
   header.inputFile = input.string();
 
-  CliReporter reporter(inv.out, inv.err);
+  CliReporter reporter(inv.err, CliReporter::Status::Shown);
   const SystemClock clock;
   const auto outcome = submission::runTakeover(ctx, header, clock, reporter);
   if (outcome.summary.shown) {
     printSummary(outcome.summary, inv.out);
     ctx.closeAll();
-    printFindings(inv.workDir, inv.out);
+    Context list(inv.workDir);
+    bool first = true;
+    if (const int rc = forEachListedFinding(list, [&](const ListedFinding& f) {
+          printListedFinding(inv.out, f, first);
+          first = false;
+        }))
+      inv.err << "Greška " << storeErrorText(rc) << " (TBGRESKE.DAT)\n";
   }
   const auto& sent = outcome.sending;
   if (sent.result != submission::RunResult::Succeeded) return 1;

@@ -8,7 +8,7 @@ namespace obrazac::cli {
 
 int runTakeoverPrevious(const Invocation& inv) {
   requireArgCount(inv, 1, 1);
-  TerminalReporter reporter(inv.out, inv.in);
+  TerminalReporter reporter(inv.err, inv.in);
   return takeOverPreviousYear(inv.workDir, inv.args[0], reporter) == TransferOutcome::Done ? 0 : 1;
 }
 

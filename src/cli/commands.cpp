@@ -2,6 +2,7 @@
 #include "cli/command.h"
 
 #include <array>
+#include <ostream>
 
 namespace obrazac::cli {
 
@@ -24,55 +25,84 @@ std::span<const Command> allCommands() {
   static const std::array commands{
       Command{"picture",
               "picture SLIKA VRIJEDNOST   vrijednost ispisana po slici (N10.2, D6., T1 ...)",
+              {"vrijednost je ispisana"},
               runPicture},
-      Command{"id", "id jmbg|mb|opcina|birthdate VRIJEDNOST   provjera kontrolne znamenke", runId},
+      Command{"id",
+              "id jmbg|mb|opcina|birthdate VRIJEDNOST   provjera kontrolne znamenke",
+              {"ispravan broj (birthdate: datum je ispisan)", "neispravan broj"},
+              runId},
       Command{"init",
               "init [--demo]   radna mapa sa svim tablicama, praznima; --demo: ogledna instalacija",
+              {"radna mapa je spremna", "mapu ili tablice nije moguće napraviti"},
               runInit},
       Command{"table",
               "table DATOTEKA list [--key KLJUČ] [--from POLJE=VRIJEDNOST ...]\n"
               "  table DATOTEKA count\n"
               "  table DATOTEKA add POLJE=VRIJEDNOST ...\n"
               "  table DATOTEKA delete --key KLJUČ POLJE=VRIJEDNOST ...",
+              {"izvršeno", "greška tablice, ili su upis ili brisanje odbijeni"},
               runTable},
       Command{"params",
               "params [POLJE=VRIJEDNOST ...]   aplikacijski parametri: prikaz, ili promjena uz\n"
               "  provjere obrasca parametara",
+              {"parametri su ispisani ili spremljeni", "promjena je odbijena ili greška tablice"},
               runParams},
-      Command{"export", "export MAPA   sve datoteke tablica radne mape kopira u mapu", runExport},
+      Command{"export",
+              "export MAPA   sve datoteke tablica radne mape kopira u mapu",
+              {"izvoz je završen", "izvoz nije izvršen"},
+              runExport},
       Command{"import",
               "import MAPA [--yes]   tablice radne mape zamijeni datotekama iz mape (pita DA/NE)",
+              {"podaci su uvezeni", "uvoz nije izvršen (odgovor Ne ili greška)"},
               runImport},
       Command{"takeover-previous",
               "takeover-previous MAPA   preuzme poslodavce i zaposlene iz podataka prošle godine",
+              {"podaci su preuzeti", "preuzimanje nije izvršeno"},
               runTakeoverPrevious},
       Command{"send",
               "send --employer N --type VOI --from D --to D [--year GGGG] [--month M]\n"
               "       [--paid GGGG-MM] [--date DD.MM.GGGG] [--form K] [--collective new|add]\n"
               "       obrada obveznika: datoteka za VELOR i njezin kontrolni broj",
+              {"datoteka je formirana", "unos ili obrada su odbijeni"},
               runSend},
       Command{"takeover",
               "takeover DATOTEKA --employer N --type VOI --from D --to D [--year GGGG]\n"
               "       [--month M] [--paid GGGG-MM] [--date DD.MM.GGGG] [--form K]\n"
               "       [--collective new|add]\n"
               "       obrada obveznika iz preuzetih podataka o uplatama: datoteka za VELOR",
+              {"datoteka je formirana", "unos ili obrada su odbijeni"},
               runTakeover},
-      Command{"collect", "collect [--date DD.MM.GGGG]   zbirna datoteka VELOR.RM0 i njezin HASH",
+      Command{"collect",
+              "collect [--date DD.MM.GGGG]   zbirna datoteka VELOR.RM0 i njezin HASH",
+              {"zbirna datoteka je formirana", "zbirna datoteka nije formirana"},
               runCollect},
-      Command{"hash", "hash DATOTEKA   kontrolni broj (SHA-1) bilo koje datoteke", runHash},
+      Command{"hash",
+              "hash DATOTEKA   kontrolni broj (SHA-1) bilo koje datoteke",
+              {"kontrolni broj je ispisan", "datoteka se ne može čitati"},
+              runHash},
       Command{"check",
               "check DATOTEKA [--format text|csv|json]   formalna kontrola datoteke za VELOR;\n"
-              "  greške i upozorenja, prijepis u TBIZLAZ2.TXT (izlaz 0: bez grešaka F, 1: s\n"
-              "  greškama, 2: datoteka nije kontrolirana)",
+              "  greške i upozorenja, prijepis u TBIZLAZ2.TXT",
+              {"datoteka nema grešaka F (upozorenja U ne smetaju)", "datoteka ima grešaka F",
+               "datoteka nije kontrolirana"},
               runCheck},
-      Command{
-          "check-input",
-          "check-input DATOTEKA --employer N --type VOI --year GGGG --month M --from D --to D\n"
-          "       [--format text|csv|json]   kontrola ulazne datoteke uplata: broj redaka\n"
-          "       i popis grešaka (izlaz 0 bez grešaka, 1 ima odbijenih redaka, 2 nije izvršena)",
-          runCheckInput},
+      Command{"check-input",
+              "check-input DATOTEKA --employer N --type VOI --year GGGG --month M --from D --to D\n"
+              "       [--format text|csv|json]   kontrola ulazne datoteke uplata: broj redaka\n"
+              "       i popis grešaka",
+              {"nijedan odabrani redak nema grešku", "neki su retci odbijeni",
+               "kontrola nije izvršena"},
+              runCheckInput},
   };
   return commands;
+}
+
+void printCommandHelp(std::ostream& out, const Command& command) {
+  const ExitCodes& e = command.exits;
+  out << "Upotreba: obrazac-cli [--dir MAPA] " << command.usage << "\n\nIzlazni kodovi:\n"
+      << "  0  " << e.done << "\n";
+  if (!e.refused.empty()) out << "  1  " << e.refused << "\n";
+  out << "  2  " << e.notDone << (e.notDone.empty() ? "" : ", ili ") << "pogrešni argumenti\n";
 }
 
 const std::string& requireArg(const Invocation& inv, std::size_t index, std::string_view what) {

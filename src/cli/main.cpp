@@ -1,5 +1,6 @@
 // Entry point of obrazac-cli: global options (--dir, --version, --help), then one command.
 #include <iostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,15 @@ void printHelp(std::ostream& out) {
          "  --help       ovaj popis\n\n"
          "Naredbe:\n";
   for (const auto& c : obrazac::cli::allCommands()) out << "  " << c.usage << "\n";
+  out << "\nPodaci idu na standardni izlaz, poruke i napredak na standardnu grešku.\n"
+         "Izlazni kodovi: 0 izvršeno, 1 odbijeno ili neuspjelo, 2 pogrešni argumenti;\n"
+         "pojedinosti daje obrazac-cli NAREDBA --help.\n";
+}
+
+bool asksForHelp(std::span<const std::string> args) {
+  for (const auto& word : args)
+    if (word == "--help") return true;
+  return false;
 }
 
 }  // namespace
@@ -52,6 +62,10 @@ int main(int argc, char** argv) {
   std::span<const std::string> rest(words.data() + i + 1, words.size() - i - 1);
   for (const auto& c : obrazac::cli::allCommands()) {
     if (c.name != name) continue;
+    if (asksForHelp(rest)) {
+      obrazac::cli::printCommandHelp(std::cout, c);
+      return 0;
+    }
     obrazac::cli::Invocation inv{workDir, rest, std::cout, std::cerr, std::cin};
     try {
       return c.run(inv);

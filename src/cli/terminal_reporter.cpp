@@ -7,18 +7,18 @@
 namespace obrazac::cli {
 
 void TerminalReporter::message(std::string_view text) {
-  out_ << text << "\n" << std::flush;
+  err_ << text << "\n" << std::flush;
 }
 
 Answer TerminalReporter::ask(std::string_view text, bool withCancel) {
-  out_ << text << (withCancel ? " (d/n/o) " : " (d/n) ") << std::flush;
+  err_ << text << (withCancel ? " (d/n/o) " : " (d/n) ") << std::flush;
   if (answerYes_) {
-    out_ << "d\n";
+    err_ << "d\n";
     return Answer::Yes;
   }
   std::string line;
   if (!std::getline(in_, line)) {
-    out_ << "\n";
+    err_ << "\n";
     return withCancel ? Answer::Cancel : Answer::No;
   }
   const auto first = line.find_first_not_of(" \t");

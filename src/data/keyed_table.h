@@ -59,8 +59,7 @@ class KeyedTable final : public Table {
   int commit() override;
   int rollback() override;
 
-  // The SQLite message behind error 90 and friends, for the error manager.
-  const std::string& driverError() const { return driverError_; }
+  std::string driverError() const override { return driverError_; }
   const KeyedSchema& schema() const { return schema_; }
 
  private:

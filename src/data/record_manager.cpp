@@ -79,6 +79,7 @@ SaveResult RecordManager::storeFailure(int code) {
   r.status = SaveStatus::StoreError;
   r.storeError = code;
   r.file = table_.decl().file;
+  if (code == err::kFileSystemError) r.driverError = table_.driverError();
   return r;
 }
 

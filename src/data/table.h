@@ -35,6 +35,9 @@ class Table {
 
   int error() const { return error_; }
   std::string_view errorText() const { return storeErrorText(error_); }
+  // The storage driver's own message behind the last failure (code 90 and its kin); empty
+  // where the backend has none.
+  virtual std::string driverError() const { return {}; }
 
   virtual bool isOpen() const = 0;
   virtual int open(AccessMode mode = AccessMode::DenyNone) = 0;

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "check/sample_file.h"
+#include "cli/structured_output.h"
 #include "support/cli_runner.h"
 
 namespace obrazac::cli {
 namespace {
 
-using testing::runCli;
+using testing::JsonValue;
+using testing::runCliStreams;
 
 class CheckCommand : public ::testing::Test {
  protected:
@@ -16,18 +18,29 @@ class CheckCommand : public ::testing::Test {
     testing::writeFile(file, testing::joined(lines));
     return file.string();
   }
-  testing::CliResult check(const std::string& args) {
-    return runCli("--dir " + dir.path().string() + " check " + args);
+  testing::CliStreams check(const std::string& args) {
+    return runCliStreams("--dir " + dir.path().string() + " check " + args);
+  }
+  // The sample file with a warning on line 1 and an error on line 5, and an obligor name that
+  // needs every kind of escaping: a quote, a comma, a control character, a Croatian letter and a
+  // byte Windows-1250 leaves undefined.
+  std::string faultyFile() {
+    auto lines = testing::validFile();
+    testing::setField(lines[0], "RS0OFOR", "RM400");
+    testing::setField(lines[1], "RS3NAOB", "Obrt \"Mali\", Zagreb\x01\xC8\x81");
+    testing::setField(lines[4], "RS7RBSU", "0002");
+    return write(lines);
   }
   testing::TempDir dir;
 };
 
+constexpr const char* kObligor = "Obrt \"Mali\", Zagreb\x01Č\u0081";
+
 TEST_F(CheckCommand, ExitsZeroWithoutErrorsOneWithErrorsTwoWhenNotChecked) {
   const auto clean = check(write(testing::validFile()));
-  EXPECT_EQ(clean.exitCode, 0) << clean.output;
-  EXPECT_EQ(clean.output,
-            "Izvršena je kontrola datoteke.\n"
-            "Pročitano redaka: 6, grešaka (F): 0, upozorenja (U): 0\n");
+  EXPECT_EQ(clean.exitCode, 0) << clean.err;
+  EXPECT_EQ(clean.out, "Pročitano redaka: 6, grešaka (F): 0, upozorenja (U): 0\n");
+  EXPECT_NE(clean.err.find("Izvršena je kontrola datoteke.\n"), std::string::npos);
   EXPECT_EQ(testing::readFile(dir / "TBIZLAZ2.TXT"), "");
 
   // A warning alone does not fail the file.
@@ -37,9 +50,8 @@ TEST_F(CheckCommand, ExitsZeroWithoutErrorsOneWithErrorsTwoWhenNotChecked) {
 
   testing::setField(lines[4], "RS7RBSU", "0002");
   const auto faulty = check(write(lines));
-  EXPECT_EQ(faulty.exitCode, 1) << faulty.output;
-  EXPECT_EQ(faulty.output,
-            "Izvršena je kontrola datoteke.\n"
+  EXPECT_EQ(faulty.exitCode, 1) << faulty.err;
+  EXPECT_EQ(faulty.out,
             "Pročitano redaka: 6, grešaka (F): 1, upozorenja (U): 1\n"
             "    1 RS0OFOR    U Pogrešna oznaka formata\n"
             "    5 RS7RBSU    F Identifikator nije jednak Identifikatoru u slogu tipa 3\n");
@@ -47,24 +59,56 @@ TEST_F(CheckCommand, ExitsZeroWithoutErrorsOneWithErrorsTwoWhenNotChecked) {
 
   const auto missing = check((dir / "nema.RM0").string());
   EXPECT_EQ(missing.exitCode, 2);
-  EXPECT_NE(missing.output.find("Greška kod preuzimanja podataka "), std::string::npos);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("Greška kod preuzimanja podataka "), std::string::npos);
   EXPECT_EQ(check("").exitCode, 2);
+  EXPECT_EQ(check(write(lines) + " --format xml").exitCode, 2);
 }
 
-TEST_F(CheckCommand, CsvAndJsonCarryContextAndMessageInUtf8) {
-  auto lines = testing::validFile();
-  testing::setField(lines[4], "RS7RBSU", "0002");
-  const std::string file = write(lines);
-  EXPECT_EQ(check(file + " --format csv").output,
-            "Izvršena je kontrola datoteke.\n"
-            "redak,kolona,tip,kontekst,poruka\n"
-            "5,\"RS7RBSU\",F,\"PRIMJER d.o.o. Čakovec\",\"Identifikator nije jednak "
-            "Identifikatoru u slogu tipa 3\"\n");
-  EXPECT_EQ(check(file + " --format json").output,
-            "Izvršena je kontrola datoteke.\n"
-            "{\"redak\":5,\"kolona\":\"RS7RBSU\",\"tip\":\"F\",\"kontekst\":\"PRIMJER d.o.o. "
-            "Čakovec\",\"poruka\":\"Identifikator nije jednak Identifikatoru u slogu tipa 3\"}\n");
-  EXPECT_EQ(check(file + " --format xml").exitCode, 2);
+TEST_F(CheckCommand, JsonIsOneDocumentWithTheCountsAndEveryFinding) {
+  const auto clean = check(write(testing::validFile()) + " --format json");
+  EXPECT_EQ(clean.exitCode, 0) << clean.err;
+  const auto empty = testing::parseJson(clean.out);
+  ASSERT_TRUE(empty) << clean.out;
+  EXPECT_EQ(empty->keys, (std::vector<std::string>{"lines", "errors", "warnings", "findings"}));
+  EXPECT_EQ(empty->at("lines").text, "6");
+  EXPECT_EQ(empty->at("findings").kind, JsonValue::Kind::Array);
+  EXPECT_TRUE(empty->at("findings").items.empty());
+
+  const auto faulty = check(faultyFile() + " --format json");
+  EXPECT_EQ(faulty.exitCode, 1) << faulty.err;
+  const auto doc = testing::parseJson(faulty.out);
+  ASSERT_TRUE(doc) << faulty.out;
+  EXPECT_EQ(doc->at("errors").text, "1");
+  EXPECT_EQ(doc->at("warnings").text, "1");
+  const auto& findings = doc->at("findings").items;
+  ASSERT_EQ(findings.size(), 2u) << faulty.out;
+  const auto& f = findings[1];
+  EXPECT_EQ(f.keys, (std::vector<std::string>{"line", "field", "type", "context", "message"}));
+  EXPECT_EQ(f.at("line").text, "5");
+  EXPECT_EQ(f.at("field").text, "RS7RBSU");
+  EXPECT_EQ(f.at("type").text, "F");
+  EXPECT_EQ(f.at("context").text, kObligor);
+  EXPECT_EQ(f.at("message").text, "Identifikator nije jednak Identifikatoru u slogu tipa 3");
+  EXPECT_EQ(findings[0].at("context").text, "Slog tipa 0");
+  EXPECT_EQ(findings[0].at("type").text, "U");
+}
+
+TEST_F(CheckCommand, CsvIsOneHeaderAndOneRowPerFinding) {
+  const auto clean = check(write(testing::validFile()) + " --format csv");
+  EXPECT_EQ(clean.exitCode, 0);
+  EXPECT_EQ(clean.out, "line,field,type,context,message\n");
+  EXPECT_NE(clean.err.find("Pročitano redaka: 6"), std::string::npos) << clean.err;
+
+  const auto faulty = check(faultyFile() + " --format csv");
+  const auto rows = testing::parseCsv(faulty.out);
+  ASSERT_TRUE(rows) << faulty.out;
+  EXPECT_EQ(*rows, (testing::CsvRows{
+                       {"line", "field", "type", "context", "message"},
+                       {"1", "RS0OFOR", "U", "Slog tipa 0", "Pogrešna oznaka formata"},
+                       {"5", "RS7RBSU", "F", kObligor,
+                        "Identifikator nije jednak Identifikatoru u slogu tipa 3"},
+                   }));
 }
 
 }  // namespace

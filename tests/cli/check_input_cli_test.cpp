@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "cli/structured_output.h"
 #include "support/cli_runner.h"
 #include "support/payment_fixture.h"
 
@@ -11,9 +12,10 @@ using testing::TestLine;
 
 class CheckInputCli : public ::testing::Test, protected testing::SampleFolder {
  protected:
-  testing::CliResult check(const std::string& file, const std::string& options = "") {
-    return runCli("--dir '" + dir.path().string() + "' check-input '" + file +
-                  "' --employer 1 --type 01 --year 2025 --month 11 --from 1 --to 30 " + options);
+  testing::CliStreams check(const std::string& file, const std::string& options = "") {
+    return testing::runCliStreams(
+        "--dir '" + dir.path().string() + "' check-input '" + file +
+        "' --employer 1 --type 01 --year 2025 --month 11 --from 1 --to 30 " + options);
   }
 };
 
@@ -24,30 +26,62 @@ TEST_F(CheckInputCli, PrintsTheCountsAndTheFindings) {
   const auto mixed = writeInput(testing::paymentFile({TestLine{}, bad}), "greske.txt");
 
   auto r = check(good.string());
-  EXPECT_EQ(r.exitCode, 0) << r.output;
-  EXPECT_EQ(r.output,
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out,
             "Ukupno obrađeno redaka: 1\n"
             "Retci koji zadovoljavaju kontrolama: 1\n"
             "Podaci sa upozorenjima: 0\n");
 
   r = check(mixed.string());
-  EXPECT_EQ(r.exitCode, 1) << r.output;
-  EXPECT_NE(r.output.find("Podaci sa upozorenjima: 1\n"), std::string::npos) << r.output;
-  EXPECT_NE(r.output.find("    1 " + bad.jmbg + " Nepoznata šifra općine\n"), std::string::npos)
-      << r.output;
+  EXPECT_EQ(r.exitCode, 1) << r.err;
+  EXPECT_EQ(r.out,
+            "Ukupno obrađeno redaka: 2\n"
+            "Retci koji zadovoljavaju kontrolama: 1\n"
+            "Podaci sa upozorenjima: 1\n"
+            "\n   Rb MBG           Opis\n"
+            "    1 " +
+                bad.jmbg + " Nepoznata šifra općine\n");
+}
+
+// The findings take the shape of the formal control's: what the list does not keep (the line
+// number, the type, a field code) is null, the person is the context.
+TEST_F(CheckInputCli, JsonAndCsvGiveTheFindingsTheShapeOfTheFormalControl) {
+  TestLine bad;
+  bad.opcina = "0000";
+  bad.name = "KOVAČ \"MALI\", ANA";
+  const auto good = writeInput(testing::paymentFile({TestLine{}}), "dobra.txt");
+  const auto mixed = writeInput(testing::paymentFile({TestLine{}, bad}), "greske.txt");
+  const std::string person = bad.jmbg + " " + bad.name;
+
+  auto r = check(good.string(), "--format json");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  auto doc = testing::parseJson(r.out);
+  ASSERT_TRUE(doc) << r.out;
+  EXPECT_EQ(doc->keys, (std::vector<std::string>{"linesRead", "linesAccepted", "linesWithErrors",
+                                                 "findings"}));
+  EXPECT_TRUE(doc->at("findings").items.empty());
 
   r = check(mixed.string(), "--format json");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.output,
-            "{\"Ukupno obrađeno redaka\": 2, \"Retci koji zadovoljavaju kontrolama\": 1, "
-            "\"Podaci sa upozorenjima\": 1, \"nalazi\": [{\"rb\": 1, \"mbg\": \"" +
-                bad.jmbg + "\", \"opis\": \"Nepoznata šifra općine\"}]}\n");
+  EXPECT_EQ(r.exitCode, 1) << r.err;
+  doc = testing::parseJson(r.out);
+  ASSERT_TRUE(doc) << r.out;
+  EXPECT_EQ(doc->at("linesRead").text, "2");
+  EXPECT_EQ(doc->at("linesWithErrors").text, "1");
+  ASSERT_EQ(doc->at("findings").items.size(), 1u) << r.out;
+  const auto& f = doc->at("findings").items[0];
+  EXPECT_EQ(f.keys, (std::vector<std::string>{"line", "field", "type", "context", "message"}));
+  EXPECT_TRUE(f.at("line").isNull() && f.at("field").isNull() && f.at("type").isNull());
+  EXPECT_EQ(f.at("context").text, person);
+  EXPECT_EQ(f.at("message").text, "Nepoznata šifra općine");
 
+  r = check(good.string(), "--format csv");
+  EXPECT_EQ(r.out, "line,field,type,context,message\n");
+  EXPECT_NE(r.err.find("Ukupno obrađeno redaka: 1\n"), std::string::npos) << r.err;
   r = check(mixed.string(), "--format csv");
-  EXPECT_EQ(r.output,
-            "\"Ukupno obrađeno redaka\",\"Retci koji zadovoljavaju kontrolama\","
-            "\"Podaci sa upozorenjima\"\n2,1,1\n\n\"Rb\",\"MBG\",\"Opis\"\n1,\"" +
-                bad.jmbg + "\",\"Nepoznata šifra općine\"\n");
+  const auto rows = testing::parseCsv(r.out);
+  ASSERT_TRUE(rows) << r.out;
+  EXPECT_EQ(*rows, (testing::CsvRows{{"line", "field", "type", "context", "message"},
+                                     {"", "", "", person, "Nepoznata šifra općine"}}));
 }
 
 TEST_F(CheckInputCli, ARunThatCannotRunEndsWithTwo) {

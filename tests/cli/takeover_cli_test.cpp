@@ -53,8 +53,9 @@ TEST_F(TakeoverCli, AStoppedRunListsItsFindings) {
   EXPECT_EQ(r.exitCode, 1) << r.output;
   EXPECT_NE(r.output.find("Podaci sa upozorenjima: 2\n"
                           "Nakon obrade pregledajte popis grešaka \n"
-                          "   1 1234567890123 Pogrešan JMBG\n"
-                          "   2 " +
+                          "\n   Rb MBG           Opis\n"
+                          "    1 1234567890123 Pogrešan JMBG\n"
+                          "    2 " +
                           other.jmbg + " Redak nije preuzet.\n"),
             std::string::npos)
       << r.output;

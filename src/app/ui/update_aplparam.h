@@ -5,7 +5,6 @@
 #pragma once
 
 #include "frame/ui/update_form.h"
-#include "register/check_failure.h"
 
 namespace obrazac::ui {
 
@@ -48,9 +47,6 @@ class UpdateAPLPARAM final : public UpdateForm {
   void redisplay() override;
 
  private:
-  // A failed check: the beep when it asks for one, the message box, then its field selected.
-  int refuse(const CheckFailure& failure);
-
   FileDrop* seat_ = nullptr;
 };
 

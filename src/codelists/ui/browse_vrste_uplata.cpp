@@ -1,44 +1,46 @@
 #include "codelists/ui/browse_vrste_uplata.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
-
 #include "codelists/ui/update_tbvrsupl.h"
 
 namespace obrazac::ui {
+namespace {
+
+using K = ControlKind;
+using L = BrowseVrsteUplata;
+
+constexpr ControlDescription kControls[] = {
+    {.kind = K::List, .id = L::kList},
+    {.kind = K::Button, .id = L::kOdaberi, .prompt = "&Odaberi", .tip = "Odaberi označenu šifru"},
+    {.kind = K::Button, .id = L::kDodaj, .prompt = "&Dodaj", .tip = "Upis nove vrste uplate"},
+    {.kind = K::Button, .id = L::kOtvori, .prompt = "O&tvori", .tip = "Ispravak podataka"},
+    {.kind = K::Button, .id = L::kObrisi, .prompt = "O&briši", .tip = "Obriši označeni redak"},
+    {.kind = K::Button, .id = L::kIspisi, .prompt = "&Ispiši", .tip = "Ispiši šifarnik na pisač"},
+    {.kind = K::Button,
+     .id = L::kZatvori,
+     .prompt = "&Zatvori",
+     .tip = "Zatvori prozor",
+     .role = ButtonRole::Cancel,
+     .pushRight = true},
+    {.kind = K::Button,
+     .id = L::kUpute,
+     .prompt = "&Upute",
+     .tip = "Pozivanje uputa za rad",
+     .role = ButtonRole::Help},
+};
+
+}  // namespace
 
 BrowseVrsteUplata::BrowseVrsteUplata(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
     : ProcedureWindow(desktop, std::move(thread), "BrowseVrsteUplata") {
   setWindowTitle(QString::fromUtf8("Vrste obračuna/ispravka"));
   setDialogSize(280, 190);
-  auto* layout = new QVBoxLayout(this);
   list_ = new BrowseList(*this, "VUP", kList);
-  layout->addWidget(list_->widget(), 1);
-
-  auto* buttons = new QHBoxLayout;
-  auto button = [&](int control, const char* text, const char* tip) {
-    auto* b = new QPushButton(QString::fromUtf8(text), this);
-    b->setToolTip(QString::fromUtf8(tip));
-    b->setAutoDefault(false);
-    registerButton(control, b);
-    buttons->addWidget(b);
-    return b;
-  };
-  button(kOdaberi, "&Odaberi", "Odaberi označenu šifru");
-  button(kDodaj, "&Dodaj", "Upis nove vrste uplate");
-  button(kOtvori, "O&tvori", "Ispravak podataka");
-  button(kObrisi, "O&briši", "Obriši označeni redak");
-  button(kIspisi, "&Ispiši", "Ispiši šifarnik na pisač")->setEnabled(false);
-  buttons->addStretch(1);
-  button(kZatvori, "&Zatvori", "Zatvori prozor");
-  button(kUpute, "&Upute", "Pozivanje uputa za rad");
-  layout->addLayout(buttons);
+  describe(kControls, {{kList, list_->widget()}});
+  control(kIspisi)->setEnabled(false);  // the print of the list is not there yet
 }
 
 void BrowseVrsteUplata::declare() {
   firstField_ = kList;
-  buttons_.emplace_back(kZatvori, response::kCancelled);
 }
 
 bool BrowseVrsteUplata::openTables() {
@@ -58,14 +60,6 @@ void BrowseVrsteUplata::setUpLists() {
   list_->addColumn({QString::fromUtf8("Skraćeni opis"), "SKROPIS", 60, {}});
   list_->setButtons(kDodaj, kOtvori, kObrisi, kOdaberi, kUpute);
   list_->init();
-}
-
-int BrowseVrsteUplata::takeAccepted(int control) {
-  if (control == kUpute) {
-    showHelp();
-    return level::kNotify;
-  }
-  return ProcedureWindow::takeAccepted(control);
 }
 
 void BrowseVrsteUplata::callProcedure(int number, int request, Done then) {

@@ -32,7 +32,6 @@ class BrowseVrsteUplata final : public ProcedureWindow {
   void declare() override;
   bool openTables() override;
   void setUpLists() override;
-  int takeAccepted(int control) override;
 
  private:
   BrowseList* list_;

@@ -28,7 +28,6 @@ class UpdateTBVRSUPL final : public UpdateForm {
   int takeAccepted(int control) override;
 
  private:
-  int refuse(const char* text, int control);
   bool exists(const char* key);
 };
 

@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 
 #include "data/codepage.h"
+#include "frame/save_message.h"
 #include "frame/ui/update_form.h"
 
 namespace obrazac::ui {
@@ -556,14 +557,11 @@ void BrowseList::ask(int request) {
     for (;;) {
       const SaveResult r = manager.reserveAutoNumber();
       if (r.ok()) break;
-      MessageValues values;
-      values.file = table().decl().file;
-      values.errorCode = r.storeError;
-      values.driverError = r.driverError;
-      if (r.status == SaveStatus::AutoNumberFailed &&
-          window_.errors().throwMessage(32, values) == level::kBenign)
+      // An auto-number that could not be taken asks whether to try again.
+      const StandardMessageCall m = saveMessage(r, 4);
+      if (window_.errors().throwMessage(m.id, m.values) == level::kBenign &&
+          r.status == SaveStatus::AutoNumberFailed)
         continue;
-      if (r.status != SaveStatus::AutoNumberFailed) window_.errors().throwMessage(4, values);
       pager_.refill();
       updateWindow();
       return;

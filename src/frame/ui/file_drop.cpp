@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "data/codepage.h"
+#include "frame/save_message.h"
 #include "frame/ui/update_form.h"
 
 namespace obrazac::ui {
@@ -108,11 +109,8 @@ void FileDrop::takeTyped() {
         return choose(i);
       }
     } else {
-      MessageValues v;
-      v.file = r.file;
-      v.errorCode = r.storeError;
-      v.message = r.keyDescription;
-      window_.errors().throwMessage(r.status == SaveStatus::DuplicateKey ? 13 : 4, v);
+      const StandardMessageCall m = saveMessage(r, 4);
+      window_.errors().throwMessage(m.id, m.values);
     }
   }
   window_.desktop().prompter.beep();

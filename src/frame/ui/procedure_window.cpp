@@ -6,20 +6,26 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
 
-#include "data/keyed_table.h"
 #include "frame/ui/browse_list.h"
 #include "frame/ui/dialog_units.h"
+#include "frame/ui/window_keys.h"
 
 namespace obrazac::ui {
 
 ProcedureWindow::ProcedureWindow(Desktop& desktop, std::shared_ptr<ProcedureThread> thread,
                                  QString procedure)
-    : desktop_(desktop), thread_(std::move(thread)), procedure_(std::move(procedure)) {
+    : desktop_(desktop),
+      thread_(std::move(thread)),
+      procedure_(std::move(procedure)),
+      binder_(new FieldBinder(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(procedure_);
+  binder_->accepted = [this](int control) { takeEvent({EventKind::Accepted, control}); };
+  new WindowKeys(*this);
 }
 
 // A window deleted without closing down (the program ends) still releases its tables.
@@ -116,7 +122,7 @@ bool ProcedureWindow::openTable(const std::string& prefix) {
     values.errorCode = rc;
   }
   if (rc != 0) {
-    if (auto* keyed = dynamic_cast<KeyedTable*>(&t)) values.driverError = keyed->driverError();
+    values.driverError = t.driverError();
     errors().throwMessage(23, values);
     return false;
   }
@@ -204,6 +210,76 @@ void ProcedureWindow::select(int id) {
   if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
   if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->lineEdit())
     combo->lineEdit()->selectAll();
+}
+
+// --- controls from a description --------------------------------------------------------------
+
+void ProcedureWindow::describe(std::span<const ControlDescription> controls,
+                               const MadeControls& made) {
+  buildWindow(*this, controls, made);
+}
+
+void ProcedureWindow::adopt(const ControlDescription& d, QWidget* widget) {
+  if (d.kind == ControlKind::Button) {
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    switch (d.role) {
+      case ButtonRole::Help:
+        registerControl(d.id, button);
+        helpControl_ = d.id;
+        connect(button, &QAbstractButton::clicked, this, [this] { showHelp(); });
+        return;
+      case ButtonRole::Cancel:
+        buttons_.emplace_back(d.id, response::kCancelled);
+        break;
+      case ButtonRole::Ok:
+        okControl_ = d.id;
+        if (auto* push = qobject_cast<QPushButton*>(button)) push->setDefault(true);
+        break;
+      case ButtonRole::Plain:
+        break;
+    }
+    registerButton(d.id, button);
+    return;
+  }
+  if (d.kind == ControlKind::Group || d.kind == ControlKind::Tab || d.kind == ControlKind::List)
+    return;
+  // A control the window made may have registered itself; a display is shown, never validated.
+  if (!control(d.id)) {
+    if (d.kind == ControlKind::Display)
+      registerControl(d.id, widget);
+    else
+      registerField(d.id, widget);
+  }
+  if (!d.field) return;
+  const std::string name = d.field;
+  std::optional<FieldRef> ref;
+  if (const auto colon = name.find(':'); colon != std::string::npos) {
+    Record& r = thread_->table(name.substr(0, colon)).record();
+    const int field = r.index(name.substr(colon + 1));
+    if (field >= 0) ref.emplace(r, field, name);
+  } else {
+    ref = stateField(name);
+  }
+  if (!ref) qFatal("%s: no field %s", qPrintable(procedure_), d.field);
+  binder_->bind(d.id, widget, *ref, EntryPicture(d.picture ? d.picture : ""),
+                QString::fromUtf8(d.choices ? d.choices : ""));
+}
+
+int ProcedureWindow::refuse(const CheckFailure& failure) {
+  ++refusals_;
+  if (failure.beep) desktop_.prompter.beep();
+  desktop_.prompter.message(QString::fromStdString(failure.message));
+  if (const int control = binder_->controlOf(failure.field)) select(control);
+  return level::kNotify;
+}
+
+void ProcedureWindow::escape() {
+  for (const auto& [control, response] : buttons_) {
+    auto* button = qobject_cast<QAbstractButton*>(this->control(control));
+    if (response == response::kCancelled && button && controlEnabled(control))
+      return button->click();
+  }
+  postClose();
 }
 
 void ProcedureWindow::addBrowse(BrowseList* browse) {
@@ -313,6 +389,7 @@ int ProcedureWindow::takeNewSelection(int control) {
 }
 
 int ProcedureWindow::takeRejected(int control) {
+  ++refusals_;
   desktop_.prompter.beep();
   redisplay();
   select(control);

@@ -12,12 +12,19 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "frame/procedure_thread.h"
+#include "frame/ui/control_description.h"
 #include "frame/ui/desktop.h"
+#include "frame/ui/field_binder.h"
 #include "frame/ui/toolbar_dispatcher.h"
+#include "frame/ui/window_builder.h"
+#include "register/check_failure.h"
 
 class QAbstractButton;
 
@@ -91,6 +98,18 @@ class ProcedureWindow : public QWidget {
   bool controlEnabled(int id) const;
   void select(int id);
 
+  // Takes a control the window's description made: registers it by its number, binds it to its
+  // field and gives a button its role.
+  virtual void adopt(const ControlDescription& d, QWidget* widget);
+  FieldBinder& binder() { return *binder_; }
+  // A check refused a value or a save: the beep where the rule has one, the message box, and the
+  // focus back on the control bound to the failing field. Returns 5 (handled).
+  int refuse(const CheckFailure& failure);
+  // How many values and saves were refused so far (Enter presses no button after a refusal).
+  int refusals() const { return refusals_; }
+  // Escape: the cancel button of a form, with the form's cancel rule, or the close of a list.
+  void escape();
+
   void addBrowse(BrowseList* browse);
   const std::vector<BrowseList*>& browses() const { return browses_; }
 
@@ -148,7 +167,15 @@ class ProcedureWindow : public QWidget {
   virtual int takeRejected(int control);        // 19
   virtual int takeWindowEvent(const Event& e);  // 21
   // Shows every control's value from its variable.
-  virtual void redisplay() {}
+  virtual void redisplay() { binder_->show(); }
+  // Builds the window's controls from their description, in tab order; `made` holds the controls
+  // the window made itself.
+  void describe(std::span<const ControlDescription> controls, const MadeControls& made = {});
+  // A field of the window's own state by its name in the description; none by default.
+  virtual std::optional<FieldRef> stateField(std::string_view name) {
+    (void)name;
+    return std::nullopt;
+  }
 
   // Opens a table of the procedure through the thread; a table that refuses write access opens
   // read-only after message 2, any other failure is message 23. Remembered for closeTables().
@@ -171,6 +198,7 @@ class ProcedureWindow : public QWidget {
   bool dead_ = false;
   int deleteAction_ = 2;
   int firstField_ = 0;
+  int helpControl_ = 0;
   bool forcedReset_ = false;
   bool resetOnGainFocus_ = false;
   int historyKey_ = 0;
@@ -192,6 +220,8 @@ class ProcedureWindow : public QWidget {
   Desktop& desktop_;
   std::shared_ptr<ProcedureThread> thread_;
   QString procedure_;
+  FieldBinder* binder_;
+  int refusals_ = 0;
   Done done_;
   std::vector<std::pair<int, QPointer<QWidget>>> controls_;
   std::vector<int> fields_;

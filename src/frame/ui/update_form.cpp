@@ -2,12 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "data/codepage.h"
 #include "data/fixed_width.h"
+#include "frame/save_message.h"
 
 namespace obrazac::ui {
 namespace {
@@ -58,20 +58,10 @@ void UpdateForm::allowRequests(bool insert, bool change, bool remove) {
   allowDelete_ = remove;
 }
 
-QLineEdit* UpdateForm::bindField(int control, QLineEdit* edit, const std::string& field,
-                                 bool history) {
-  const int f = record().index(field);
-  bindings_.push_back({control, edit, f, history});
+QLineEdit* UpdateForm::bindField(int control, QLineEdit* edit, const std::string& field) {
   registerField(control, edit);
-  if (isTextField(record().field(f))) edit->setMaxLength(record().field(f).size);
-  connect(edit, &QLineEdit::textEdited, this,
-          [this, f](const QString& text) { storeField(f, text); });
-  connect(edit, &QLineEdit::editingFinished, this, [this, control, edit] {
-    if (!edit->isModified()) return;
-    edit->setModified(false);
-    takeEvent({EventKind::Accepted, control});
-  });
-  if (history) historyKey_ = kHistoryKey;
+  binder().bind(control, edit, FieldRef(record(), record().index(field), primary_ + ":" + field));
+  historyKey_ = kHistoryKey;
   return edit;
 }
 
@@ -91,35 +81,14 @@ void UpdateForm::setCancelButton(int control, QAbstractButton* button) {
   buttons_.emplace_back(control, response::kCancelled);
 }
 
-void UpdateForm::setHelpButton(int control, QAbstractButton* button) {
-  registerControl(control, button);
-  helpControl_ = control;
-  connect(button, &QAbstractButton::clicked, this, [this] { showHelp(); });
-}
-
-void UpdateForm::addButtonRow(QBoxLayout* layout, const FormButton& ok, const FormButton& cancel,
-                              const FormButton& help) {
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  auto button = [this, row](const FormButton& b) {
-    auto* w = new QPushButton(b.caption, this);
-    if (!b.tip.isEmpty()) w->setToolTip(b.tip);
-    row->addWidget(w);
-    return w;
-  };
-  auto* save = button(ok);
-  save->setDefault(true);
-  setOkButton(ok.control, save);
-  setCancelButton(cancel.control, button(cancel));
-  setHelpButton(help.control, button(help));
-  layout->addLayout(row);
-}
-
-void UpdateForm::storeField(int field, const QString& text) {
-  if (isTextField(record().field(field)))
-    record().setText(field, cp1250FromUtf8(text.toStdString()));
-  else
-    record().assign(field, text.toStdString());
+void UpdateForm::adopt(const ControlDescription& d, QWidget* widget) {
+  if (d.kind == ControlKind::Button && d.role == ButtonRole::Ok) {
+    setOkButton(d.id, qobject_cast<QAbstractButton*>(widget));
+    if (auto* push = qobject_cast<QPushButton*>(widget)) push->setDefault(true);
+    return;
+  }
+  ProcedureWindow::adopt(d, widget);
+  if (d.field && std::string_view(d.field).starts_with(primary_ + ":")) historyKey_ = kHistoryKey;
 }
 
 // --- opening ---------------------------------------------------------------------------------
@@ -203,11 +172,7 @@ int UpdateForm::takeCompleted() {
 }
 
 void UpdateForm::saveHistory() {
-  for (const Binding& b : bindings_) {
-    if (!b.history) continue;
-    thread().history(procedure().toStdString(), primary_) = record();
-    return;
-  }
+  if (historyKey_) thread().history(procedure().toStdString(), primary_) = record();
 }
 
 int UpdateForm::completeInsert() {
@@ -269,12 +234,12 @@ int UpdateForm::completeChange() {
       case SaveStatus::RecordChanged:
         // The other station's version is in the buffer now; the user's own values stay in the
         // history for Ctrl+'.
-        errors().throwMessage(historyKey_ ? 7 : 6, valuesOf(r));
+        reportSaveFailure(r, 25);
         takeSaved();
         redisplay();
         return level::kNotify;
       case SaveStatus::StoreError: {
-        errors().throwMessage(25, valuesOf(r));
+        reportSaveFailure(r, 25);
         const Answer a = errors().ask(34, Buttons::YesNoCancel, Answer::Cancel);
         if (a == Answer::Yes) continue;
         if (a == Answer::No) {
@@ -311,7 +276,7 @@ UpdateForm::Removal UpdateForm::removeRecord(bool confirm) {
   for (;;) {
     const SaveResult r = primary().remove();
     if (r.ok()) return Removal::Deleted;
-    errors().throwMessage(r.status == SaveStatus::Restricted ? 30 : 11, valuesOf(r));
+    reportSaveFailure(r, 11);
     switch (errors().ask(33, Buttons::YesNoCancel, Answer::Cancel)) {
       case Answer::Yes:
         continue;
@@ -323,42 +288,9 @@ UpdateForm::Removal UpdateForm::removeRecord(bool confirm) {
   }
 }
 
-MessageValues UpdateForm::valuesOf(const SaveResult& r) const {
-  MessageValues v;
-  v.file = r.file;
-  v.errorCode = r.storeError;
-  v.driverError = r.driverError;
-  v.driverCode = r.driverError.empty() ? std::string() : std::to_string(r.storeError);
-  return v;
-}
-
 void UpdateForm::reportSaveFailure(const SaveResult& r, int storeMessage) {
-  MessageValues v = valuesOf(r);
-  switch (r.status) {
-    case SaveStatus::Ok:
-      return;
-    case SaveStatus::FieldRule:
-      v.field = r.rule->label;
-      v.message = std::to_string(r.rule->low) + " and " + std::to_string(r.rule->high);
-      errors().throwMessage(16, v);
-      return;
-    case SaveStatus::DuplicateKey:
-      v.message = r.keyDescription;
-      errors().throwMessage(13, v);
-      return;
-    case SaveStatus::AutoNumberFailed:
-      errors().throwMessage(32, v);
-      return;
-    case SaveStatus::RecordChanged:
-      errors().throwMessage(historyKey_ ? 7 : 6, v);
-      return;
-    case SaveStatus::Restricted:
-      errors().throwMessage(30, v);
-      return;
-    case SaveStatus::StoreError:
-      errors().throwMessage(storeMessage, v);
-      return;
-  }
+  const StandardMessageCall m = saveMessage(r, storeMessage, historyKey_ != 0);
+  if (m.id) errors().throwMessage(m.id, m.values);
 }
 
 // --- closing ---------------------------------------------------------------------------------
@@ -405,26 +337,18 @@ void UpdateForm::kill() {
 
 // --- fields ----------------------------------------------------------------------------------
 
-void UpdateForm::redisplay() {
-  for (const Binding& b : bindings_) b.edit->setText(fieldText(record(), b.field));
-}
-
-void UpdateForm::redisplayField(int control) {
-  for (const Binding& b : bindings_)
-    if (b.control == control) b.edit->setText(fieldText(record(), b.field));
-}
-
 void UpdateForm::restoreField(int control) {
   const std::string name = procedure().toStdString();
   if (!thread().hasHistory(name, primary_)) return;
   const Record& last = thread().history(name, primary_);
-  for (const Binding& b : bindings_) {
-    if (b.control != control || !b.history) continue;
-    if (isTextField(record().field(b.field)))
-      record().setText(b.field, last.text(b.field));
+  for (const FieldBinder::Binding& b : binder().bindings()) {
+    if (b.control != control || b.ref.record() != &record()) continue;
+    const int f = b.ref.field();
+    if (isTextField(record().field(f)))
+      record().setText(f, last.text(f));
     else
-      record().setUnits(b.field, last.units(b.field));
-    redisplayField(control);
+      record().setUnits(f, last.units(f));
+    binder().show(control);
   }
 }
 

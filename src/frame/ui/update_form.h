@@ -12,7 +12,6 @@
 
 #include "frame/ui/procedure_window.h"
 
-class QBoxLayout;
 class QLineEdit;
 
 namespace obrazac::ui {
@@ -33,22 +32,13 @@ class UpdateForm : public ProcedureWindow {
   // Declarations, made while the form is built.
   void setCaptions(const QString& insert, const QString& change, const QString& remove = {});
   void allowRequests(bool insert, bool change, bool remove);
-  // Binds an entry to a field of the primary record: typing writes the buffer; leaving an
-  // entry that was changed sends its accepted event; with history, Ctrl+' brings back the
-  // value the form last saved.
-  QLineEdit* bindField(int control, QLineEdit* edit, const std::string& field, bool history = true);
+  // Binds an entry the form made itself to a field of the primary record (no prefix).
+  QLineEdit* bindField(int control, QLineEdit* edit, const std::string& field);
   void setOkButton(int control, QAbstractButton* button);
   void setCancelButton(int control, QAbstractButton* button);
-  void setHelpButton(int control, QAbstractButton* button);
-  // A button of the form: its control, caption and tip (none when empty).
-  struct FormButton {
-    int control;
-    QString caption;
-    QString tip;
-  };
-  // The save, cancel and help buttons in a row at the bottom right, save the default one.
-  void addButtonRow(QBoxLayout* layout, const FormButton& ok, const FormButton& cancel,
-                    const FormButton& help);
+  // Fields of the primary record get the previous-value key: Ctrl+' brings back the value the
+  // form last saved; the save button completes the form.
+  void adopt(const ControlDescription& d, QWidget* widget) override;
 
   bool openTables() override;
   bool prepareBeforeWindow() override;
@@ -57,14 +47,9 @@ class UpdateForm : public ProcedureWindow {
   int takeCompleted() override;
   int takeCloseEvent() override;
   void restoreField(int control) override;
-  void redisplay() override;
   void kill() override;
-
-  void redisplayField(int control);
-  // Shows why a save failed: a field rule, a duplicate key, an auto-number that could not be
-  // taken, a record changed by another station, or the store's error under `storeMessage`.
+  // Shows the standard message of a failed save; the store's own failure is `storeMessage`.
   void reportSaveFailure(const SaveResult& r, int storeMessage);
-  MessageValues valuesOf(const SaveResult& r) const;
 
  private:
   enum class Removal { Deleted, Refused, Stay };
@@ -73,15 +58,7 @@ class UpdateForm : public ProcedureWindow {
   int completeDelete();
   Removal removeRecord(bool confirm);
   void saveHistory();
-  void storeField(int field, const QString& text);
   void takeSaved();
-
-  struct Binding {
-    int control;
-    QLineEdit* edit;
-    int field;
-    bool history;
-  };
 
   std::string primary_;
   std::unique_ptr<Record> saved_;
@@ -91,9 +68,7 @@ class UpdateForm : public ProcedureWindow {
   bool allowInsert_ = true;
   bool allowChange_ = true;
   bool allowDelete_ = true;
-  int helpControl_ = 0;
   bool abandoned_ = false;
-  std::vector<Binding> bindings_;
 };
 
 // The text of a record field as an entry shows it: text without its trailing blanks.

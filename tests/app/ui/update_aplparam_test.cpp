@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "data/codepage.h"
 #include "frame/ui/file_drop.h"
@@ -158,6 +159,27 @@ TEST_F(UpdateAplparamTest, ChoosingAMunicipalitySetsTheSeatAndItsCode) {
   ASSERT_TRUE(waitUntil([&] { return active<UpdateAPLPARAM>() == nullptr; }));
   EXPECT_EQ(stored("NAZSJED"), "ČAKOVEC");
   EXPECT_EQ(stored("SIFSJED"), "0520");
+}
+
+// Alt+S is the form's "&Spremi" while the form has the focus, not the menu "&Servisi"; Enter in
+// an entry whose check refuses it stays there without saving.
+TEST_F(UpdateAplparamTest, AltSSavesTheFormAndARefusedEnterStaysOnTheField) {
+  UpdateAPLPARAM* form = openFromMenu();
+  form->select(UpdateAPLPARAM::kMB01);
+  QTest::keyClicks(edit(form, UpdateAPLPARAM::kMB01), "12345678");
+  QTest::keyClick(edit(form, UpdateAPLPARAM::kMB01), Qt::Key_Return);
+  settle();
+  EXPECT_EQ(prompter_.texts(), QStringList{QString::fromUtf8("Pogrešan  MB ")});
+  EXPECT_EQ(form->focusedControl(), UpdateAPLPARAM::kMB01);
+  EXPECT_EQ(active<UpdateAPLPARAM>(), form);
+
+  enter(edit(form, UpdateAPLPARAM::kMB01), "");
+  enter(edit(form, UpdateAPLPARAM::kJMBG), kValidJmbg);
+  form->select(UpdateAPLPARAM::kNaziv);
+  QTest::keyClick(edit(form, UpdateAPLPARAM::kNaziv), Qt::Key_S, Qt::AltModifier);
+  ASSERT_TRUE(waitUntil([&] { return active<UpdateAPLPARAM>() == nullptr; }));
+  EXPECT_EQ(stored("JMBG"), kValidJmbg);
+  EXPECT_EQ(stored("NAZIV"), "Knjigovodstveni servis");
 }
 
 }  // namespace

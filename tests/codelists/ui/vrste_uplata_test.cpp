@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 #include "codelists/ui/browse_vrste_uplata.h"
 #include "codelists/ui/update_tbvrsupl.h"
@@ -443,6 +444,52 @@ TEST_F(VrsteUplataTest, EmptyListOffersOnlyInsert) {
   EXPECT_TRUE(prompter_.shown.empty());
   QTest::keyClick(list->control(L::kList), Qt::Key_Insert);
   EXPECT_NE(waitForForm(), nullptr);
+}
+
+// The pair driven by the keyboard alone: Insert opens the form, Enter saves it, Escape in a
+// changed form asks before it drops the changes, Escape closes the list.
+TEST_F(VrsteUplataTest, TheKeyboardAloneDrivesTheListAndItsForm) {
+  L* list = openList();
+  auto key = [](Qt::Key k) {
+    QTest::keyClick(QApplication::focusWidget(), k);
+    settle();
+  };
+  auto type = [](const char* text) { QTest::keyClicks(QApplication::focusWidget(), text); };
+  key(Qt::Key_Insert);
+  F* form = waitForForm();
+  ASSERT_NE(form, nullptr);
+  type("7");
+  key(Qt::Key_Return);  // leaving the code refuses one character and keeps the user there
+  EXPECT_EQ(prompter_.texts(),
+            QStringList{QString::fromUtf8("Greška. Šifra mora sadržavati 2 (dva) znaka")});
+  EXPECT_EQ(form->focusedControl(), F::kSifra);
+  EXPECT_EQ(active<F>(), form);
+  type("77");  // over the selected code
+  key(Qt::Key_Tab);
+  type("Sedma");
+  key(Qt::Key_Tab);
+  type("Opis sedme");
+  key(Qt::Key_Return);
+  ASSERT_TRUE(formClosed());
+  EXPECT_EQ(stored("77", "SKROPIS"), "Sedma");
+
+  ASSERT_TRUE(waitUntil([&] { return list->container()->isEnabled(); }));
+  QTest::keyClick(list->control(L::kList), Qt::Key_Return, Qt::ControlModifier);
+  form = waitForForm();
+  ASSERT_NE(form, nullptr);
+  form->select(F::kSkrOpis);
+  type(" izmijenjena");
+  prompter_.shown.clear();
+  prompter_.answers = {Answer::No};  // do not save the changes
+  key(Qt::Key_Escape);
+  ASSERT_TRUE(formClosed());
+  EXPECT_EQ(prompter_.titles().size(), 1);
+  EXPECT_EQ(stored("77", "SKROPIS"), "Sedma");
+
+  ASSERT_TRUE(waitUntil([&] { return list->container()->isEnabled(); }));
+  list->control(L::kList)->setFocus();
+  key(Qt::Key_Escape);
+  EXPECT_TRUE(waitUntil([&] { return active<L>() == nullptr; }));
 }
 
 }  // namespace

@@ -1,0 +1,164 @@
+#include "frame/ui/field_binder.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include "data/codepage.h"
+#include "data/fixed_width.h"
+
+namespace obrazac::ui {
+namespace {
+
+QStringList choiceList(const QString& choices, const char* fallback) {
+  return (choices.isEmpty() ? QString(fallback) : choices).split('|');
+}
+
+// The option buttons of a frame bound as an option group.
+QList<QAbstractButton*> optionsOf(QWidget* group) {
+  return group->findChildren<QAbstractButton*>();
+}
+
+}  // namespace
+
+Record* FieldRef::record() const {
+  const auto* r = std::get_if<RecordField>(&place_);
+  return r ? r->record : nullptr;
+}
+
+int FieldRef::field() const {
+  const auto* r = std::get_if<RecordField>(&place_);
+  return r ? r->field : -1;
+}
+
+QString FieldRef::read(const EntryPicture& picture) const {
+  if (const auto* r = std::get_if<RecordField>(&place_)) {
+    const Record& rec = *r->record;
+    const FieldDecl& f = rec.field(r->field);
+    if (isTextField(f))
+      return QString::fromStdString(utf8FromCp1250(clipRight(rec.text(r->field))));
+    if (picture.isNumber() && f.type != FieldType::Date)
+      return picture.show(f.type == FieldType::Decimal ? rec.decimal(r->field)
+                                                       : Decimal(rec.integer(r->field)));
+    return QString::fromStdString(rec.display(r->field));
+  }
+  if (const auto* text = std::get_if<std::string*>(&place_))
+    return QString::fromStdString(utf8FromCp1250(clipRight(**text)));
+  const int number = *std::get<int*>(place_);
+  return picture.isNumber() ? picture.show(Decimal(number)) : QString::number(number);
+}
+
+// A number the picture cannot read leaves the value as it was; the entry's validator keeps
+// such text out in the first place.
+void FieldRef::write(const QString& text, const EntryPicture& picture) const {
+  if (const auto* r = std::get_if<RecordField>(&place_)) {
+    Record& rec = *r->record;
+    const FieldDecl& f = rec.field(r->field);
+    if (isTextField(f) || !picture.isNumber() || f.type == FieldType::Date) {
+      rec.assign(r->field, text.toStdString());
+    } else if (const auto value = picture.read(text)) {
+      if (f.type == FieldType::Decimal)
+        rec.setDecimal(r->field, *value);
+      else
+        rec.setInteger(r->field, value->toUnits(0));
+    }
+    return;
+  }
+  if (auto* const* out = std::get_if<std::string*>(&place_)) {
+    **out = cp1250FromUtf8(text.toStdString());
+    return;
+  }
+  if (const auto value = picture.read(text))
+    *std::get<int*>(place_) = static_cast<int>(value->toUnits(0));
+}
+
+void FieldBinder::bind(int control, QWidget* widget, FieldRef ref, const EntryPicture& picture,
+                       const QString& choices) {
+  bindings_.push_back({control, widget, std::move(ref), picture, choices});
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    picture.applyTo(edit);
+    const Binding& b = bindings_.back();
+    if (const Record* rec = b.ref.record();
+        rec && isTextField(rec->field(b.ref.field())) && picture.width() == 0)
+      edit->setMaxLength(rec->field(b.ref.field()).size);
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, control](const QString& text) { store(control, text); });
+    connect(edit, &QLineEdit::editingFinished, this, [this, control, edit] {
+      if (!edit->isModified()) return;
+      edit->setModified(false);
+      for (const Binding& b : bindings_)
+        if (b.control == control && b.picture.isNumber()) showBinding(b);
+      if (accepted) accepted(control);
+    });
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    if (!combo->isEditable() && combo->count() == 0) combo->addItems(choiceList(choices, ""));
+    connect(combo, &QComboBox::activated, this, [this, control, combo](int) {
+      store(control, combo->currentText());
+      if (accepted) accepted(control);
+    });
+  } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+    connect(check, &QCheckBox::clicked, this, [this, control, choices](bool on) {
+      store(control, choiceList(choices, "1|0").value(on ? 0 : 1));
+      if (accepted) accepted(control);
+    });
+  } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+    connect(spin, &QSpinBox::editingFinished, this, [this, control, spin] {
+      store(control, QString::number(spin->value()));
+      if (accepted) accepted(control);
+    });
+  } else if (qobject_cast<QGroupBox*>(widget)) {
+    for (QAbstractButton* option : optionsOf(widget))
+      connect(option, &QAbstractButton::clicked, this, [this, control, option] {
+        store(control, option->text().remove('&'));
+        if (accepted) accepted(control);
+      });
+  }
+}
+
+void FieldBinder::store(int control, const QString& text) {
+  for (const Binding& b : bindings_)
+    if (b.control == control) b.ref.write(text, b.picture);
+}
+
+void FieldBinder::show() {
+  for (const Binding& b : bindings_) showBinding(b);
+}
+
+void FieldBinder::show(int control) {
+  for (const Binding& b : bindings_)
+    if (b.control == control) showBinding(b);
+}
+
+void FieldBinder::showBinding(const Binding& b) {
+  const QString value = b.ref.read(b.picture);
+  if (auto* edit = qobject_cast<QLineEdit*>(b.widget)) {
+    edit->setText(value);
+  } else if (auto* combo = qobject_cast<QComboBox*>(b.widget)) {
+    if (combo->isEditable())
+      combo->setEditText(value);
+    else
+      combo->setCurrentIndex(combo->findText(value.trimmed()));
+  } else if (auto* check = qobject_cast<QCheckBox*>(b.widget)) {
+    check->setChecked(value.trimmed() == choiceList(b.choices, "1|0").value(0));
+  } else if (auto* spin = qobject_cast<QSpinBox*>(b.widget)) {
+    spin->setValue(value.toInt());
+  } else if (auto* label = qobject_cast<QLabel*>(b.widget)) {
+    label->setText(value);
+  } else if (qobject_cast<QGroupBox*>(b.widget)) {
+    for (QAbstractButton* option : optionsOf(b.widget))
+      option->setChecked(option->text().remove('&') == value.trimmed());
+  }
+}
+
+int FieldBinder::controlOf(const std::string& label) const {
+  for (const Binding& b : bindings_)
+    if (b.ref.label() == label) return b.control;
+  return 0;
+}
+
+}  // namespace obrazac::ui

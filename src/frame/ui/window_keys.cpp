@@ -1,0 +1,108 @@
+#include "frame/ui/window_keys.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "frame/ui/procedure_window.h"
+
+namespace obrazac::ui {
+namespace {
+
+bool isEnter(const QKeyEvent* key) {
+  return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+         (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool isAltLetter(const QKeyEvent* key) {
+  return key->modifiers() == Qt::AltModifier && !key->text().isEmpty();
+}
+
+bool usable(const QWidget* w) {
+  return w->isVisibleTo(w->window()) && w->isEnabled();
+}
+
+}  // namespace
+
+WindowKeys::WindowKeys(ProcedureWindow& window) : QObject(&window), window_(window) {
+  window.installEventFilter(this);
+}
+
+QWidget* WindowKeys::mnemonicTarget(const QKeyEvent* key) const {
+  const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
+  for (QAbstractButton* b : window_.findChildren<QAbstractButton*>())
+    if (usable(b) && QKeySequence::mnemonic(b->text()) == pressed) return b;
+  for (QLabel* l : window_.findChildren<QLabel*>())
+    if (l->buddy() && usable(l->buddy()) && QKeySequence::mnemonic(l->text()) == pressed)
+      return l->buddy();
+  return nullptr;
+}
+
+bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+    return QObject::eventFilter(watched, event);
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (event->type() == QEvent::ShortcutOverride) {
+    if (watched != &window_) return false;
+    if (isEnter(key)) refusalsBeforeEnter_ = window_.refusals();
+    // The window's own mnemonic is no shortcut of the frame: the key press comes to the focus
+    // widget, which passes it here before it could type the letter.
+    if (isAltLetter(key) && mnemonicTarget(key)) {
+      key->accept();
+      if (QWidget* focus = QApplication::focusWidget(); focus && focus != &window_) {
+        keyTarget_ = focus;
+        focus->installEventFilter(this);
+      }
+      return true;
+    }
+    return false;
+  }
+  if (watched == keyTarget_) {
+    keyTarget_->removeEventFilter(this);
+    keyTarget_ = nullptr;
+    if (isAltLetter(key) && mnemonicTarget(key)) return takeKey(key);
+    return false;
+  }
+  return watched == &window_ && takeKey(key);
+}
+
+bool WindowKeys::takeKey(QKeyEvent* key) {
+  if (window_.isDead() || window_.inCall()) return false;
+  if (isAltLetter(key)) {
+    QWidget* target = mnemonicTarget(key);
+    if (!target) return false;
+    if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+      button->setFocus(Qt::ShortcutFocusReason);
+      button->click();
+    } else {
+      target->setFocus(Qt::ShortcutFocusReason);
+    }
+    return true;
+  }
+  if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+    window_.escape();
+    return true;
+  }
+  if (isEnter(key)) {
+    // Leaving the entry by Enter ran its check first; a refusal keeps the user there.
+    const bool refused = refusalsBeforeEnter_ >= 0 && refusalsBeforeEnter_ != window_.refusals();
+    refusalsBeforeEnter_ = -1;
+    if (!refused) pressDefault();
+    return true;
+  }
+  return false;
+}
+
+void WindowKeys::pressDefault() {
+  if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+      focused && window_.isAncestorOf(focused)) {
+    focused->click();
+    return;
+  }
+  for (QPushButton* b : window_.findChildren<QPushButton*>())
+    if (b->isDefault() && usable(b)) return b->click();
+}
+
+}  // namespace obrazac::ui
