@@ -17,7 +17,6 @@
 
 #include "cli/cli_reporter.h"
 #include "cli/command.h"
-#include "data/fixed_width.h"
 #include "frame/page_list.h"
 #include "frame/standard_messages.h"
 #include "prints/control_table_report.h"
@@ -26,7 +25,6 @@
 #include "prints/page_b_print.h"
 #include "prints/register_prints.h"
 #include "prints/submission_file_prints.h"
-#include "prints/table_scan.h"
 #include "render/page_painter.h"
 
 namespace obrazac::cli {
@@ -104,21 +102,6 @@ prints::OpcineOrder municipalityOrder(const PrintArgs& p) {
   throw UsageError("--order: number, code ili name");
 }
 
-// Page B of a stored form: its header from the form's page A, its rows refilled in print order.
-Pages pageBOfLink(Context& ctx, const std::string& link, prints::PageBOrder order) {
-  std::optional<prints::PageBHeader> header;
-  prints::scanTable(
-      ctx, "A", "KEYIDENTIKATOR",
-      [&](const Record& a) {
-        if (clipRight(a.text(a.index("KONVEZA"))) == clipRight(link))
-          header = prints::pageBHeaderOf(a);
-        return false;
-      },
-      [&](Record& a) { a.setText(a.index("KONVEZA"), link); });
-  if (!header || prints::fillPageBPrintTable(ctx, link, order) != 0) return {};
-  return prints::pageBPrint(ctx, *header, order);
-}
-
 Pages submissionFilePages(Context& ctx, const PrintArgs& p, RunReporter& reporter) {
   const bool pageA = p.flag("--page-a"), pageB = p.flag("--page-b");
   if (pageA == pageB) throw UsageError("file: jedna od opcija --page-a ili --page-b");
@@ -150,7 +133,7 @@ const std::vector<Report>& reports() {
        0,
        {"--link", "--alphabetical"},
        [](Context& ctx, const PrintArgs& p, RunReporter&) {
-         return pageBOfLink(
+         return prints::pageBPrintOfForm(
              ctx, required(p, "--link"),
              p.flag("--alphabetical") ? prints::PageBOrder::Alphabetical : prints::PageBOrder::Key);
        }},

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include "render/page_painter.h"
 
@@ -63,7 +64,9 @@ std::vector<std::pair<int, QRect>> PageCanvas::placements() const {
   const prints::Page& p = pages_[static_cast<std::size_t>(page - 1)];
   QSize s;
   if (layout_.zoomPercent() == kPageWidth) {
-    s = fitted(p, QSize(inner.width(), 1 << 20));
+    // The page runs taller than the window, so the width leaves room for the vertical scroll bar.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    s = fitted(p, QSize(inner.width() - scrollBar, 1 << 20));
   } else {
     const double pixelsPerMm = logicalDpiX() / kMmPerInch * layout_.zoomPercent() / 100.0;
     s = QSize(static_cast<int>(p.width() * pixelsPerMm),
