@@ -10,5 +10,17 @@ rm -rf "$out"
 mkdir -p "$out"
 data="$out/data"
 "$build/obrazac-cli" --dir "$data" init --demo >/dev/null
+# The reports: the sample installation with its first obligor sent (the program adds rows to
+# its form for a page B of several pages), previewed by the program, then printed to PDF.
+demo="$out/demo"
+"$build/obrazac-cli" --dir "$demo" init --demo >/dev/null
+"$build/obrazac-cli" --dir "$demo" send --employer 1 --type 01 --year 2025 --month 11 \
+  --from 1 --to 30 --date 15.12.2025 >/dev/null 2>&1
 QT_QPA_PLATFORM=offscreen "$build/obrazac" --dir "$data" --settings "$out/tk_2005.INI" \
   --screenshots "$out"
+for report in "page-a --link 001500101" "page-b --link 001500101" "municipalities"; do
+  name="print_${report%% *}"
+  "$build/obrazac-cli" --dir "$demo" print $report --pdf "$out/$name.pdf" --pages 1-2 2>/dev/null
+  pdftoppm -png -r 50 "$out/$name.pdf" "$out/$name"
+  echo "$out/$name.pdf"
+done

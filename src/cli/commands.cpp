@@ -21,6 +21,8 @@ int runHash(const Invocation&);
 int runCheck(const Invocation&);
 int runCheckInput(const Invocation&);
 int runLoadMunicipalities(const Invocation&);
+int runPrint(const Invocation&);
+std::string_view printUsage();
 
 std::span<const Command> allCommands() {
   static const std::array commands{
@@ -98,6 +100,12 @@ std::span<const Command> allCommands() {
               {"nijedan odabrani redak nema grešku", "neki su retci odbijeni",
                "kontrola nije izvršena"},
               runCheckInput},
+      Command{"print",
+              printUsage(),
+              {"PDF je zapisan",
+               "nema se što ispisati (nema zapisa, ili popis stranica ne odabire nijednu)",
+               "PDF nije zapisan"},
+              runPrint},
   };
   return commands;
 }

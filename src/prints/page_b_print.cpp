@@ -1,6 +1,7 @@
 #include "prints/page_b_print.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "data/codepage.h"
 #include "data/fixed_width.h"
@@ -225,6 +226,19 @@ int appendFillerRows(Table& osi2, int rows, std::string_view identifier, std::st
     if (const int rc = osi2.add()) return rc;
   }
   return 0;
+}
+
+Pages pageBPrintOfForm(Context& ctx, std::string_view link, PageBOrder order) {
+  std::optional<PageBHeader> header;
+  scanTable(
+      ctx, "A", "KEYIDENTIKATOR",
+      [&](const Record& a) {
+        if (clipRight(a.text(a.index("KONVEZA"))) == clipRight(link)) header = pageBHeaderOf(a);
+        return false;
+      },
+      [&](Record& a) { a.setText(a.index("KONVEZA"), link); });
+  if (!header || fillPageBPrintTable(ctx, link, order) != 0) return {};
+  return pageBPrint(ctx, *header, order);
 }
 
 int fillPageBPrintTable(Context& ctx, std::string_view link, PageBOrder order) {

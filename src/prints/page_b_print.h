@@ -36,6 +36,10 @@ PageBHeader pageBHeaderOf(const Record& a);
 // each person's first row only; fillers follow every person in both orders. No rows, no pages.
 Pages pageBPrint(Context& ctx, const PageBHeader& header, PageBOrder order);
 
+// The B pages of a stored form: the header from its page A (TBOBRAZA.DAT), the print table
+// refilled from its rows. No such form, no pages.
+Pages pageBPrintOfForm(Context& ctx, std::string_view link, PageBOrder order);
+
 // Refills the print table from the stored page B rows of the form (TBOSIGUR.DAT) in page B
 // order and adds the fillers that complete the last page. Returns the store's error code.
 int fillPageBPrintTable(Context& ctx, std::string_view link, PageBOrder order);

@@ -9,8 +9,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -27,6 +25,7 @@
 #include "codelists/ui/browse_vrste_uplata.h"
 #include "codelists/ui/stablo.h"
 #include "frame/ui/dialog_units.h"
+#include "frame/ui/report_printer.h"
 #include "frame/ui/toolbar_icons.h"
 
 namespace obrazac::ui {
@@ -236,10 +235,7 @@ void MainFrame::showHelpTopic() {
 }
 
 void MainFrame::setUpPrinter() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPrintDialog dialog(printer_.get(), this);
-  dialog.setWindowTitle(QString::fromUtf8("Izbor i podešavanje pisača"));
-  dialog.exec();
+  ui::setUpPrinter(this);
 }
 
 // Record 1 of the parameters is made sure of on Main's own thread; the form reads it again on

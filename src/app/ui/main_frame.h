@@ -20,7 +20,6 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
-class QPrinter;
 
 namespace obrazac::ui {
 
@@ -92,7 +91,6 @@ class MainFrame final : public QMainWindow, public WindowHost, public ToolbarVie
   std::array<QLabel*, 4> zones_{};
   QPointer<ProcedureWindow> logo_;
   QPointer<ProcedureWindow> active_;
-  std::unique_ptr<QPrinter> printer_;
   bool showLogo_ = true;
   bool opened_ = false;
   bool aplOpened_ = false;

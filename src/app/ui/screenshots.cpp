@@ -24,6 +24,11 @@
 #include "codelists/ui/browse_vrste_obveznika.h"
 #include "codelists/ui/browse_vrste_uplata.h"
 #include "codelists/ui/stablo.h"
+#include "frame/ui/print_preview.h"
+#include "frame/ui/progress_window.h"
+#include "prints/page_a_print.h"
+#include "prints/page_b_print.h"
+#include "sample/sample_form_rows.h"
 
 namespace obrazac::ui {
 namespace {
@@ -120,6 +125,43 @@ bool shootTree(MainFrame& frame, const QString& outDir) {
   return ok;
 }
 
+// The progress window of a report half-way, and the preview of page A at "Page Width" and of a
+// long page B tiled 2 x 2. The script leaves a sample installation with its first obligor sent
+// in OUT/demo; its form grows to 40 rows here, so page B runs over four pages.
+bool reportScreenshots(Desktop& desktop, const QString& outDir) {
+  ProgressWindow progress;
+  progress.setPercent(37);
+  progress.show();
+  settle();
+  bool ok = save(progress, outDir, "progress_window");
+  progress.hide();
+
+  const std::filesystem::path demo = QDir(outDir).filePath("demo").toStdString();
+  if (!std::filesystem::exists(demo / "TBOBRAZA.DAT")) return ok;
+  Context ctx(demo);
+  constexpr std::string_view kLink = "001500101";
+  addSampleFormRows(ctx, kLink, "0015001", 40);
+  const struct {
+    prints::Pages pages;
+    int zoomRow, across, down;
+    const char* name;
+  } previews[] = {
+      {prints::pageAPrint(ctx, kLink, prints::PrintFlag::ControlNumber), 2, 1, 1, "preview_page_a"},
+      {prints::pageBPrintOfForm(ctx, kLink, prints::PageBOrder::Key), 1, 2, 2, "preview_page_b"},
+  };
+  for (const auto& p : previews) {
+    PrintPreview preview(desktop, p.pages);
+    preview.setAllowUserZoom(true);
+    preview.display(p.zoomRow, 1, p.across, p.down);
+    preview.resize(1000, 760);
+    settle(400);
+    ok = save(preview, outDir, p.name) && ok;
+    preview.exitWithoutPrinting();
+    settle();
+  }
+  return ok;
+}
+
 }  // namespace
 
 int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
@@ -169,6 +211,7 @@ int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
   if (auto* sub = frame.mdiArea()->currentSubWindow())
     ok = save(*sub, outDir, "about_program") && ok;
   closeAll(frame);
+  ok = reportScreenshots(frame.desktop(), outDir) && ok;
   frame.close();
   return ok ? 0 : 1;
 }
