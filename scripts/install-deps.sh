@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang clang-format
+  # The include-layer check of the tests.
+  python3
   libsqlite3-dev sqlite3 libssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # The desktop program and its offscreen tests: Qt 6 Widgets and Print Support, the fonts

@@ -35,7 +35,7 @@ bool send(const fs::path& dir, int obligor, Date sent,
     h.method = form::SendingMethod::Collective;
     h.job = *job;
   }
-  if (form::chooseEmployer(ctx, h) != 0) return false;
+  if (!form::chooseEmployer(ctx, h).ok()) return false;
   return runSending(ctx, h, reporter).status.ok();
 }
 
@@ -95,7 +95,7 @@ TEST_F(AllOrNothing, ASecondRunAtOnceIsRefusedAndChangesNothing) {
   RecordingReporter reporter;
   EXPECT_FALSE(runCollectiveAssembly(second, kLater, reporter).status.ok());
   form::SendingHeader h = sampleMonthHeader(1);
-  ASSERT_EQ(form::chooseEmployer(second, h), 0);
+  ASSERT_TRUE(form::chooseEmployer(second, h).ok());
   EXPECT_FALSE(runSending(second, h, reporter).status.ok());
   EXPECT_EQ(reporter.messages, (std::vector<std::string>{refusal, refusal}));
   second.closeAll();
@@ -131,7 +131,7 @@ TEST_F(AllOrNothing, AnOutputFolderThatCannotTakeTheFileRefusesTheRun) {
     const auto before = stateOf(before_);
     RecordingReporter reporter;
     form::SendingHeader h = sampleMonthHeader(1);
-    ASSERT_EQ(form::chooseEmployer(ctx, h), 0);
+    ASSERT_TRUE(form::chooseEmployer(ctx, h).ok());
     EXPECT_FALSE(runSending(ctx, h, reporter).status.ok()) << c.folder;
     EXPECT_FALSE(runCollectiveAssembly(ctx, kLater, reporter).status.ok());
     EXPECT_EQ(reporter.messages, (std::vector<std::string>{c.message, c.message}));

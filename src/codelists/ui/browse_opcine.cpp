@@ -35,7 +35,7 @@ void BrowseOpcine::print() {
   static constexpr prints::OpcineOrder kOrderOfTab[] = {
       prints::OpcineOrder::RunningNumber, prints::OpcineOrder::Code, prints::OpcineOrder::Name};
   const int tab = std::clamp(list()->tabs()->currentIndex(), 0, 2);
-  printReport(*this, QString::fromUtf8("Šifarnik - općine i gradovi"), [this, tab] {
+  report(QString::fromUtf8("Šifarnik - općine i gradovi"), [this, tab] {
     return prints::printOpcine(thread().context(), kOrderOfTab[tab], SystemClock());
   });
 }

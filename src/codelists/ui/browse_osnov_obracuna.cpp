@@ -24,8 +24,8 @@ ProcedureWindow* BrowseOsnovObracuna::newForm() {
 }
 
 void BrowseOsnovObracuna::print() {
-  printReport(*this, QString::fromUtf8("Šifarnik - osnov osiguranja"),
-              [this] { return prints::printOsnovOsiguranja(thread().context(), SystemClock()); });
+  report(QString::fromUtf8("Šifarnik - osnov osiguranja"),
+         [this] { return prints::printOsnovOsiguranja(thread().context(), SystemClock()); });
 }
 
 }  // namespace obrazac::ui

@@ -24,8 +24,8 @@ ProcedureWindow* BrowseOznakaStaza::newForm() {
 }
 
 void BrowseOznakaStaza::print() {
-  printReport(*this, QString::fromUtf8("Šifarnik - staž s uvećanim trajanjem"),
-              [this] { return prints::printStaza(thread().context(), SystemClock()); });
+  report(QString::fromUtf8("Šifarnik - staž s uvećanim trajanjem"),
+         [this] { return prints::printStaza(thread().context(), SystemClock()); });
 }
 
 }  // namespace obrazac::ui

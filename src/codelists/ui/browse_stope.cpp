@@ -42,8 +42,8 @@ ProcedureWindow* BrowseStope::newForm() {
 }
 
 void BrowseStope::print() {
-  printReport(*this, QString::fromUtf8("Obračunski koeficijenti"),
-              [this] { return prints::printObracunskiKoeficijenti(thread().context()); });
+  report(QString::fromUtf8("Obračunski koeficijenti"),
+         [this] { return prints::printObracunskiKoeficijenti(thread().context()); });
 }
 
 }  // namespace obrazac::ui

@@ -25,8 +25,8 @@ ProcedureWindow* BrowseVrsteObveznika::newForm() {
 }
 
 void BrowseVrsteObveznika::print() {
-  printReport(*this, QString::fromUtf8("Šifarnik - vrste obveznika"),
-              [this] { return prints::printVrsteObveznika(thread().context(), SystemClock()); });
+  report(QString::fromUtf8("Šifarnik - vrste obveznika"),
+         [this] { return prints::printVrsteObveznika(thread().context(), SystemClock()); });
 }
 
 }  // namespace obrazac::ui

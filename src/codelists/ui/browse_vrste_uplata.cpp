@@ -24,8 +24,8 @@ ProcedureWindow* BrowseVrsteUplata::newForm() {
 }
 
 void BrowseVrsteUplata::print() {
-  printReport(*this, QString::fromUtf8("Šifarnik - vrste obračuna/ispravka"),
-              [this] { return prints::printVrsteUplata(thread().context(), SystemClock()); });
+  report(QString::fromUtf8("Šifarnik - vrste obračuna/ispravka"),
+         [this] { return prints::printVrsteUplata(thread().context(), SystemClock()); });
 }
 
 }  // namespace obrazac::ui

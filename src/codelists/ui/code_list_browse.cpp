@@ -1,5 +1,9 @@
 #include "codelists/ui/code_list_browse.h"
 
+#include "codelists/ui/code_list_print.h"
+
+#include <QPointer>
+
 #include <array>
 
 namespace obrazac::ui {
@@ -69,9 +73,15 @@ void CodeListBrowse::addOrder(const char* tab, const char* key, const char* prom
 int CodeListBrowse::takeAccepted(int control) {
   if (control != kIspisi) return ProcedureWindow::takeAccepted(control);
   print();
-  list_->resetSort(true);
-  list_->updateWindow();
   return level::kNotify;
+}
+
+void CodeListBrowse::report(const QString& title, std::function<prints::Pages()> build) {
+  QPointer<CodeListBrowse> self(this);
+  printReport(*this, prefix_, title, std::move(build), [self] {
+    self->list_->resetSort(true);
+    self->list_->updateWindow();
+  });
 }
 
 void CodeListBrowse::callProcedure(int number, int request, Done then) {

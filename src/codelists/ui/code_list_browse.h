@@ -8,6 +8,7 @@
 
 #include "frame/ui/browse_list.h"
 #include "frame/ui/procedure_window.h"
+#include "prints/page.h"
 
 namespace obrazac::ui {
 
@@ -45,6 +46,9 @@ class CodeListBrowse : public ProcedureWindow {
   virtual ProcedureWindow* newForm() = 0;
   // The print of the list (in the order of the current tab where the order matters).
   virtual void print() = 0;
+  // Runs a print of the list through the progress window and the preview; the list refreshes
+  // when the report has ended.
+  void report(const QString& title, std::function<prints::Pages()> build);
 
   void declare() override;
   bool openTables() override;

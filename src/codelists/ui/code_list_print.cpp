@@ -1,17 +1,24 @@
 #include "codelists/ui/code_list_print.h"
 
-#include <QApplication>
-#include <QCursor>
+#include <QPointer>
+#include <memory>
+
+#include "frame/record_walker.h"
+#include "frame/ui/process_report.h"
 
 namespace obrazac::ui {
 
-void printReport(ProcedureWindow& window, const QString& title,
-                 const std::function<prints::Pages()>& build) {
-  (void)title;  // the caption of the report's preview
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const prints::Pages pages = build();
-  QApplication::restoreOverrideCursor();
-  if (pages.empty()) window.errors().throwMessage(22);
+void printReport(ProcedureWindow& window, const char* prefix, const QString& title,
+                 std::function<prints::Pages()> build, std::function<void()> after) {
+  Table& table = window.thread().table(prefix);
+  ReportJob job;
+  job.procedure = title;
+  job.walk = std::make_unique<RecordWalker>(table, table.decl().keys.front().name);
+  job.pages = std::move(build);
+  QPointer<ProcedureWindow> self(&window);
+  runReport(window.desktop(), &window, std::move(job), [self, after = std::move(after)](ReportEnd) {
+    if (self && after) after();
+  });
 }
 
 }  // namespace obrazac::ui

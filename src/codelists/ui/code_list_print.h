@@ -1,5 +1,7 @@
-// The print a list's "Ispiši" button starts: the builder makes the pages of the report from the
-// window's thread; no pages at all is the standard message that there is nothing to process.
+// The print a list's "Ispiši" button starts: the progress window walks the table of the list
+// (prefix), then the builder makes the pages of the report from the window's thread and the
+// print preview shows them; no records at all is the standard message that there is nothing to
+// process. `after` runs when the report has ended, however it ended.
 #pragma once
 
 #include <QString>
@@ -10,7 +12,7 @@
 
 namespace obrazac::ui {
 
-void printReport(ProcedureWindow& window, const QString& title,
-                 const std::function<prints::Pages()>& build);
+void printReport(ProcedureWindow& window, const char* prefix, const QString& title,
+                 std::function<prints::Pages()> build, std::function<void()> after = {});
 
 }  // namespace obrazac::ui

@@ -233,13 +233,17 @@ void Stablo::act(ControlTreeAction action) {
 
 void Stablo::print() {
   Context& ctx = thread().context();
-  printReport(*this, QString::fromUtf8("Vezne kontrole"), [this, &ctx] {
-    BoxReporter reporter(desktop().prompter);
-    return prints::controlTableReport(ctx, reporter);
-  });
   const auto file = tablePath(ctx.workDir(), ctx.table("TEK").decl());
-  desktop().prompter.message(QString::fromUtf8("Kontrole su zapisane u datoteku %1")
-                                 .arg(QString::fromStdString(file.string())));
+  printReport(
+      *this, "VEZ", QString::fromUtf8("Vezne kontrole"),
+      [this, &ctx] {
+        BoxReporter reporter(desktop().prompter);
+        return prints::controlTableReport(ctx, reporter);
+      },
+      [this, file] {
+        desktop().prompter.message(QString::fromUtf8("Kontrole su zapisane u datoteku %1")
+                                       .arg(QString::fromStdString(file.string())));
+      });
 }
 
 }  // namespace obrazac::ui

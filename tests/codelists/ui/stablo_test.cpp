@@ -11,6 +11,7 @@
 
 #include "codelists/ui/azur_veznatab.h"
 #include "codelists/ui/stablo.h"
+#include "frame/ui/print_preview.h"
 #include "support/ui/desktop_fixture.h"
 
 namespace obrazac::ui {
@@ -201,8 +202,16 @@ TEST_F(StabloTest, ChangeOnALeafReadsItsRowAndSavesTheChosenRules) {
 TEST_F(StabloTest, PrintWritesTheTextCopyIntoTheWorkingFolderAndSaysWhere) {
   S* tree = openTree();
   press(tree, S::kIspisi);
+  // The report walks the control table, shows its preview and, closed, says where the copy went.
+  PrintPreview* preview = nullptr;
+  ASSERT_TRUE(waitUntil([&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* p = qobject_cast<PrintPreview*>(w); p && p->isVisible()) preview = p;
+    return preview != nullptr;
+  }));
+  preview->exitWithoutPrinting();
   const auto file = dir_.path() / "TEXTSIF.TXT";
-  ASSERT_EQ(prompter_.texts().size(), 1);
+  ASSERT_TRUE(waitUntil([&] { return prompter_.texts().size() == 1; }));
   EXPECT_TRUE(prompter_.texts().front().contains(QString::fromStdString(file.string())));
   std::ifstream in(file);
   std::string line;
