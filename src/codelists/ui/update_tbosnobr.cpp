@@ -21,16 +21,12 @@ constexpr ControlDescription kControls[] = {
 }  // namespace
 
 UpdateTBOSNOBR::UpdateTBOSNOBR(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
-    : UpdateForm(desktop, std::move(thread), "UpdateTBOSNOBR", "TBO") {
+    : CodeListForm(desktop, std::move(thread), "UpdateTBOSNOBR", "TBO") {
   setWindowTitle(QString::fromUtf8("Upis nove osnove obračuna"));
   setCaptions(QString::fromUtf8("Upis nove osnove obračuna"),
               QString::fromUtf8("Promjena podataka"));
   setDialogSize(300, 112);
   describe(kControls);
-}
-
-void UpdateTBOSNOBR::declare() {
-  firstField_ = kSifra;
 }
 
 }  // namespace obrazac::ui

@@ -21,15 +21,11 @@ constexpr ControlDescription kControls[] = {
 }  // namespace
 
 UpdateTBOZNSTA::UpdateTBOZNSTA(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
-    : UpdateForm(desktop, std::move(thread), "UpdateTBOZNSTA", "STA") {
+    : CodeListForm(desktop, std::move(thread), "UpdateTBOZNSTA", "STA") {
   setWindowTitle(QString::fromUtf8("Upis novog podatka"));
   setCaptions(QString::fromUtf8("Upis novog podatka"), QString::fromUtf8("Promjena podataka"));
   setDialogSize(300, 112);
   describe(kControls);
-}
-
-void UpdateTBOZNSTA::declare() {
-  firstField_ = kSifra;
 }
 
 }  // namespace obrazac::ui

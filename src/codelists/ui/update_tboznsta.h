@@ -2,27 +2,15 @@
 // its descriptions. The table's unique keys refuse a duplicate.
 #pragma once
 
-#include "frame/ui/update_form.h"
+#include "codelists/ui/code_list_form.h"
 
 namespace obrazac::ui {
 
-class UpdateTBOZNSTA final : public UpdateForm {
+class UpdateTBOZNSTA final : public CodeListForm {
   Q_OBJECT
 
  public:
-  enum Control {
-    kSifra = 2,
-    kSkrOpis = 3,
-    kOpis = 4,
-    kSpremi = 5,
-    kOdustani = 6,
-    kUpute = 7,
-  };
-
   UpdateTBOZNSTA(Desktop& desktop, std::shared_ptr<ProcedureThread> thread);
-
- protected:
-  void declare() override;
 };
 
 }  // namespace obrazac::ui

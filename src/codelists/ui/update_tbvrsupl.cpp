@@ -26,16 +26,12 @@ constexpr ControlDescription kControls[] = {
 }  // namespace
 
 UpdateTBVRSUPL::UpdateTBVRSUPL(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
-    : UpdateForm(desktop, std::move(thread), "UpdateTBVRSUPL", "VUP") {
+    : CodeListForm(desktop, std::move(thread), "UpdateTBVRSUPL", "VUP") {
   setWindowTitle(QString::fromUtf8("Ažuriranje šifarnika"));
   setCaptions(QString::fromUtf8("Vrste obračuna - Upis nove šifre"),
               QString::fromUtf8("Vrste obračuna - Promjena podataka"));
   setDialogSize(300, 112);
   describe(kControls);
-}
-
-void UpdateTBVRSUPL::declare() {
-  firstField_ = kSifra;
 }
 
 // Whether another record has the entered value in the key; the entered values stay on screen.

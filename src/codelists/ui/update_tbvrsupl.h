@@ -4,27 +4,17 @@
 // table's unique key like any other duplicate.
 #pragma once
 
-#include "frame/ui/update_form.h"
+#include "codelists/ui/code_list_form.h"
 
 namespace obrazac::ui {
 
-class UpdateTBVRSUPL final : public UpdateForm {
+class UpdateTBVRSUPL final : public CodeListForm {
   Q_OBJECT
 
  public:
-  enum Control {
-    kSifra = 2,
-    kSkrOpis = 3,
-    kOpis = 4,
-    kSpremi = 5,
-    kOdustani = 6,
-    kUpute = 7,
-  };
-
   UpdateTBVRSUPL(Desktop& desktop, std::shared_ptr<ProcedureThread> thread);
 
  protected:
-  void declare() override;
   int takeAccepted(int control) override;
 
  private:
