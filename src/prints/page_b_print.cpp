@@ -245,6 +245,8 @@ int fillPageBPrintTable(Context& ctx, std::string_view link, PageBOrder order) {
   Table& osi2 = ctx.table("OSI2");
   const auto prepared = submission::prepareWorkFile(osi2);
   if (!prepared.ok()) return prepared.code;
+  // The rows go in as one transaction: one write to the disk for the whole form, not one per row.
+  const bool grouped = osi2.begin() == 0;
   int rows = 0, rc = 0;
   std::string identifier;
   const int walk = form::forEachFormRow(ctx, link, [&](const Record& osi) {
@@ -257,6 +259,12 @@ int fillPageBPrintTable(Context& ctx, std::string_view link, PageBOrder order) {
   });
   if (rc == 0) rc = walk;
   if (rc == 0) rc = appendFillerRows(osi2, rows, identifier, link, order);
+  if (grouped) {
+    if (rc == 0)
+      rc = osi2.commit();
+    else
+      osi2.rollback();
+  }
   submission::reopenShared(osi2);
   return rc;
 }
