@@ -13,6 +13,7 @@
 #include "frame/ui/print_preview.h"
 #include "frame/ui/update_form.h"
 #include "register/identifier_checks.h"
+#include "support/table_rows.h"
 #include "support/ui/desktop_fixture.h"
 
 namespace obrazac::ui {
@@ -41,12 +42,7 @@ std::string municipalityCode(const std::string& head) {
 }
 
 void add(Context& ctx, const Row& row) {
-  RecordManager m(ctx, row.prefix);
-  ASSERT_EQ(m.open(), 0);
-  Record& r = m.record();
-  r.clear();
-  for (const auto& [field, value] : row.fields) r.assign(r.index(field), value);
-  ASSERT_TRUE(m.insert().ok()) << row.prefix;
+  ASSERT_TRUE(obrazac::testing::insertRow(ctx, row.prefix, row.fields).ok()) << row.prefix;
 }
 
 QWidget* byPrompt(QWidget* window, const char* prompt) {
@@ -327,12 +323,7 @@ TEST_F(CodeListWindowsTest, EachListPrintsThroughThePreview) {
       // The rates' code lists stand already from the lists printed before them.
       Context ctx(dir_.path());
       for (const Row& row : p.seed) {
-        RecordManager m(ctx, row.prefix);
-        ASSERT_EQ(m.open(), 0);
-        m.record().clear();
-        for (const auto& [field, value] : row.fields)
-          m.record().assign(m.record().index(field), value);
-        const SaveResult r = m.insert();
+        const SaveResult r = obrazac::testing::insertRow(ctx, row.prefix, row.fields);
         ASSERT_TRUE(r.ok() || r.outcome == SaveOutcome::DuplicateKey) << row.prefix;
       }
     }

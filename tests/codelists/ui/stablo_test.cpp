@@ -12,6 +12,7 @@
 #include "codelists/ui/azur_veznatab.h"
 #include "codelists/ui/stablo.h"
 #include "frame/ui/print_preview.h"
+#include "support/table_rows.h"
 #include "support/ui/desktop_fixture.h"
 
 namespace obrazac::ui {
@@ -42,11 +43,7 @@ class StabloTest : public DesktopTest {
   }
   static void add(Context& ctx, const char* prefix,
                   std::vector<std::pair<const char*, const char*>> fields) {
-    RecordManager m(ctx, prefix);
-    ASSERT_EQ(m.open(), 0);
-    m.record().clear();
-    for (const auto& [field, value] : fields) m.record().assign(m.record().index(field), value);
-    ASSERT_TRUE(m.insert().ok()) << prefix;
+    ASSERT_TRUE(obrazac::testing::insertRow(ctx, prefix, fields).ok()) << prefix;
   }
   S* openTree() {
     frame_->action("Stablo")->trigger();
