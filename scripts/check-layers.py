@@ -3,8 +3,9 @@
 
 The headless core is a stack of subsystems, each allowed to include itself and those below it.
 The renderer sits on the whole core, the command line on the core and the renderer. Windows
-(`<subsystem>/ui/`) may include any core subsystem, the renderer, the frame's windows and their
-own subsystem's windows; only the main frame (`app/ui/`) opens the windows of other subsystems.
+(`<subsystem>/ui/`) may include any core subsystem, the renderer, and the windows of their own
+subsystem and of the subsystems below it (the employee window opens the tree of the code lists);
+only the main frame (`app/ui/`) opens the windows of any subsystem.
 The core never includes Qt (the renderer and the command line may). Prints every include that breaks a rule and exits 1.
 
 Usage: check-layers.py SRC_DIR
@@ -19,7 +20,6 @@ CORE = ["data", "frame", "codelists", "register", "app", "form", "submission", "
 RENDER = "render"
 CLI = "cli"
 SHELL_UI = "app/ui"
-FRAME_UI = "frame/ui"
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]')
 
@@ -42,9 +42,15 @@ def allowed(source: str, target: str) -> bool:
     if source == CLI:
         return target in CORE or target == RENDER
     if source.endswith("/ui"):
-        if target in CORE or target in (RENDER, FRAME_UI):
+        if target in CORE or target == RENDER:
             return True
-        return source == SHELL_UI and target.endswith("/ui")
+        if not target.endswith("/ui"):
+            return False
+        if source == SHELL_UI:
+            return True
+        if target == SHELL_UI:
+            return False
+        return CORE.index(target.split("/")[0]) <= CORE.index(source.split("/")[0])
     return False
 
 
