@@ -117,11 +117,12 @@ struct BigTable {
     Table& t = ctx.table("RAD");
     t.open(AccessMode::DenyAll);
     t.begin();
-    for (int i = 0; i < kWalkRows; ++i) {
+    for (std::int64_t i = 0; i < kWalkRows; ++i) {
       Record& r = t.record();
       r.clear();
       r.setInteger(r.index("REDBROJ"), 1 + i % 500);
       r.setText(r.index("JMBG"), std::to_string(1000000000000LL + i));
+      // Scattered surnames; 64 bits, for the product outgrows an int past 271,000 rows.
       r.setText(r.index("PREZIME"), "UZORAK " + std::to_string((i * 7919) % kWalkRows));
       t.append();
     }
