@@ -8,8 +8,8 @@
 #include "cli/record_text.h"
 #include "data/dictionary.h"
 #include "data/record_manager.h"
-#include "frame/save_message.h"
 #include "data/status.h"
+#include "frame/save_message.h"
 #include "frame/standard_messages.h"
 
 namespace obrazac::cli {

@@ -58,7 +58,7 @@ std::optional<std::string> enterDigits(Record& record, int field, int digits,
   if (text.size() > static_cast<std::size_t>(digits) ||
       text.find_first_not_of("0123456789") != std::string_view::npos)
     return "'" + std::string(text) + "' nije broj od najviše " + std::to_string(digits) +
-           (digits == 1 ? " znamenke" : " znamenaka");
+           " znamenke";
   record.setInteger(field, text.empty() ? 0 : std::stoi(std::string(text)));
   return std::nullopt;
 }
