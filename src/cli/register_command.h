@@ -1,5 +1,6 @@
-// What the obligor and employee commands share: the working folder's clock, how a refused save
-// and a failure of the store are printed, and the number options that choose a record.
+// What the register commands share: how a refused save and a failure of the store are printed
+// (the table command prints the store's refusals alike), and the number options that choose a
+// record.
 #pragma once
 
 #include <string>
@@ -15,8 +16,8 @@ namespace obrazac::cli {
 // Prints the check's refusal as failureText does and returns exit code 1.
 int refusedByCheck(const Invocation& inv, const CheckFailure& failure,
                    std::span<const RegisterOption> options);
-// Prints the standard message of a save the store refused (`storeMessage`: 4 insert, 25 change,
-// 11 delete) and returns 1.
+// Prints the standard message of a save the store refused, as the forms show it (`storeMessage`
+// for any other store failure: 4 insert, 25 change, 11 delete) and returns 1.
 int refusedByStore(const Invocation& inv, const SaveResult& result, int storeMessage);
 // Prints a failure of the store or a lookup and returns 1.
 int failed(const Invocation& inv, const Status& status);
