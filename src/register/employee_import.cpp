@@ -36,6 +36,7 @@ std::vector<ItemAmounts> batchAmounts(const std::vector<ImportRow>& rows) {
 }
 
 Status store(Context& ctx, std::vector<ImportRow>& rows) {
+  ctx.table("RAD1").close();  // the checks' reader of the person's other rows holds no lock now
   RecordManager m(ctx, "RAD");
   if (const int rc = m.open()) return Status::store(rc, "TBZAPOSL.DAT");
   Table& t = m.table();
