@@ -6,11 +6,10 @@
 
 #include "cli/command.h"
 #include "cli/record_text.h"
+#include "cli/register_command.h"
 #include "data/dictionary.h"
 #include "data/record_manager.h"
-#include "frame/save_message.h"
 #include "data/status.h"
-#include "frame/standard_messages.h"
 
 namespace obrazac::cli {
 namespace {
@@ -23,15 +22,6 @@ const TableDecl& tableNamed(const std::string& name) {
 
 int storeError(const Invocation& inv, const Table& t, int code) {
   inv.err << Status::store(code, t.decl().file).text() << "\n";
-  return 1;
-}
-
-// The message a refused save shows, as the forms show it: `storeMessage` is the form's message
-// for any other store failure (4 for an insert, 11 for a delete).
-int refused(const Invocation& inv, const SaveResult& r, int storeMessage) {
-  const StandardMessageCall call = saveMessage(r, storeMessage);
-  const ShownMessage m = showMessage(call.id, call.values);
-  inv.err << m.title << ": " << m.text << "\n";
   return 1;
 }
 
@@ -94,7 +84,7 @@ int add(const Invocation& inv, Context& ctx, const TableDecl& decl) {
   m.record().clear();
   assignFields(m.record(), o.fields);
   const SaveResult r = m.insert();
-  if (!r.ok()) return refused(inv, r, 4);
+  if (!r.ok()) return refusedByStore(inv, r, 4);
   inv.out << "Dodano: " << recordLine(m.record()) << "\n";
   return 0;
 }
@@ -110,7 +100,7 @@ int remove(const Invocation& inv, Context& ctx, const TableDecl& decl) {
   if (const int rc = m.table().get(key)) return storeError(inv, m.table(), rc);
   const std::string shown = recordLine(m.record());
   const SaveResult r = m.remove();
-  if (!r.ok()) return refused(inv, r, 11);
+  if (!r.ok()) return refusedByStore(inv, r, 11);
   inv.out << "Obrisano: " << shown << "\n";
   return 0;
 }

@@ -11,6 +11,8 @@ int runId(const Invocation&);
 int runInit(const Invocation&);
 int runTable(const Invocation&);
 int runParams(const Invocation&);
+int runObligor(const Invocation&);
+int runEmployee(const Invocation&);
 int runExport(const Invocation&);
 int runImport(const Invocation&);
 int runTakeoverPrevious(const Invocation&);
@@ -54,6 +56,22 @@ std::span<const Command> allCommands() {
               "  provjere obrasca parametara",
               {"parametri su ispisani ili spremljeni", "promjena je odbijena ili greška tablice"},
               runParams},
+      Command{"obligor",
+              "obligor add [--number N] --kind VOB --name ... [--mb ... --jmbg ...]\n"
+              "  obligor change --number N [--name ... ]   obligor delete --number N [--yes]\n"
+              "  obligor list [--format text|csv|json]\n"
+              "       obveznici uz provjere obrasca poslodavca; brisanje briše i zaposlene",
+              {"izvršeno", "odbijeno provjerom obrasca, tablicom ili odgovorom Ne"},
+              runObligor},
+      Command{"employee",
+              "employee add --employer N --jmbg MBG --name ... --year GGGG --month M ...\n"
+              "  employee change --employer N --jmbg MBG [--row-to DD] [--iv8 ...]\n"
+              "  employee delete --employer N --jmbg MBG [--row-to DD] [--yes]\n"
+              "  employee list --employer N [--order jmbg|name] [--format text|csv|json]\n"
+              "  employee import DATOTEKA.csv --employer N\n"
+              "       zaposleni i mjesečni podaci uz provjere obrasca; uvoz: svi retci ili nijedan",
+              {"izvršeno", "odbijeno provjerom obrasca, tablicom ili odgovorom Ne"},
+              runEmployee},
       Command{"export",
               "export MAPA   sve datoteke tablica radne mape kopira u mapu",
               {"izvoz je završen", "izvoz nije izvršen"},

@@ -121,7 +121,7 @@ ItemAmounts otherRowAmounts(Context& ctx, const Record& rad, Position stored) {
 }
 
 MonthlySaveCheck checkMonthlySave(Context& ctx, const Clock& clock, const Record& rad,
-                                  Position stored) {
+                                  Position stored, const ItemAmounts& unsaved) {
   MonthlySaveCheck out;
   auto refuse = [&out](CheckResult failure) {
     out.failure = std::move(failure);
@@ -185,9 +185,10 @@ MonthlySaveCheck checkMonthlySave(Context& ctx, const Clock& clock, const Record
                                ControlTail::RuleStopAndCombination, ControlValue::LastDay),
                        "RAD:DODANA"));
 
-  const ItemAmounts elsewhere = otherRowAmounts(ctx, rad, stored);
+  ItemAmounts elsewhere = otherRowAmounts(ctx, rad, stored);
   for (int item = 7; item <= 11; ++item) {
     const auto i = static_cast<std::size_t>(item - 7);
+    if (elsewhere[i].sign() <= 0) elsewhere[i] = unsaved[i];
     const ControlValue value = amountItem(item);
     const AmountVerdict verdict = bounds.judgeAmount(value, amount(rad, item), elsewhere[i]);
     if (verdict == AmountVerdict::Outside)

@@ -42,9 +42,11 @@ struct MonthlySaveCheck {
 };
 
 // The tests of "&Spremi" in order; the first failure ends them. Rows of the kinds of
-// calculation "88" and "99" are not held against the control table.
+// calculation "88" and "99" are not held against the control table. `unsaved` holds the positive
+// amounts of the person's rows of the same month that are saved together with this one (an
+// import): they excuse a zero amount as a stored row's would.
 MonthlySaveCheck checkMonthlySave(Context& ctx, const Clock& clock, const Record& rad,
-                                  Position stored = {});
+                                  Position stored = {}, const ItemAmounts& unsaved = {});
 
 enum class Pillar { First, Second };
 

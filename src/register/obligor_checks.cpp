@@ -8,6 +8,7 @@
 #include "data/numeric_text.h"
 #include "register/entry_rules.h"
 #include "register/identifier_checks.h"
+#include "register/running_number.h"
 
 namespace obrazac {
 namespace {
@@ -85,7 +86,7 @@ CheckResult checkObligorSave(Context& ctx, const Record& pos) {
     if (!isNumeric(mbg) || !isDigits(mbg) || !ProvjeraJMBG(mbg))
       return fail("MBG nije točan. ISPRAVITE Podatak", "POS:JMBG", true);
   }
-  return std::nullopt;
+  return checkRunningNumber(static_cast<int>(pos.integer(pos.index("REDBROJ"))));
 }
 
 }  // namespace obrazac

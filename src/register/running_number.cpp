@@ -16,4 +16,9 @@ int nextRunningNumber(Table& obligors) {
   return next;
 }
 
+CheckResult checkRunningNumber(int number) {
+  if (number > 0) return std::nullopt;
+  return CheckFailure{"Redni broj firme mora biti veći od 0", "POS:REDBROJ"};
+}
+
 }  // namespace obrazac

@@ -413,6 +413,14 @@ std::string paymentLine(const Obligor& o, const MonthlyRow& m, int sequence) {
   return line;
 }
 
+void writeFile(const fs::path& file, std::string_view text, std::string& error) {
+  std::FILE* f = std::fopen(file.c_str(), "wb");
+  const bool written = f && std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  if ((f && std::fclose(f) != 0) || !written) {
+    if (error.empty()) error = file.string() + ": datoteka nije zapisana";
+  }
+}
+
 // The sample month of the first obligor as the payment file its payroll program would deliver.
 void writePaymentFile(const fs::path& file, const Obligor& o, const std::vector<MonthlyRow>& rows,
                       std::string& error) {
@@ -421,11 +429,35 @@ void writePaymentFile(const fs::path& file, const Obligor& o, const std::vector<
   for (const auto& r : rows)
     if (r.obligor == o.number && r.month == kSampleMonth)
       text += paymentLine(o, r, ++sequence) + "\r\n";
-  std::FILE* f = std::fopen(file.c_str(), "wb");
-  const bool written = f && std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  if ((f && std::fclose(f) != 0) || !written) {
-    if (error.empty()) error = file.string() + ": datoteka nije zapisana";
-  }
+  writeFile(file, text, error);
+}
+
+// The first obligor's people in the month after the sample month, with a new employee.
+void writeEmployeesFile(const fs::path& file, std::string& error) {
+  const int month = kSampleMonth % 12 + 1;
+  const int year = kSampleYear + (kSampleMonth == 12 ? 1 : 0);
+  const std::string when = std::to_string(year) + "," + std::to_string(month) + ",";
+  const std::string last = std::to_string(daysInMonth(year, month));
+  std::string text =
+      "jmbg,name,municipality,member,type,basis,increased,year,month,from,to,iv7,iv8,iv9,iv10,"
+      "iv11\n";
+  auto row = [&](const std::string& jmbg, const char* name, const char* municipality,
+                 const char* member, const char* basis, const std::string& days,
+                 const char* amounts) {
+    text += jmbg + ",\"" + name + "\"," + municipality + "," + member + ",01," + basis + ",," +
+            when + days + "," + amounts + "\n";
+  };
+  row(sampleJmbg(2, 5, 1980, 33, 11), "HORVAT MARKO (PRIMJER)", "1333", "D", "01", "1," + last,
+      "1850.00,1850.00,,,1258.00");
+  row(sampleJmbg(17, 9, 1985, 33, 512), "KOVAČEVIĆ ANA (PRIMJER)", "5410", "D", "01", "1,15",
+      "900.00,900.00,135.00,45.00,612.00");
+  row(sampleJmbg(17, 9, 1985, 33, 512), "KOVAČEVIĆ ANA (PRIMJER)", "5410", "D", "02", "16," + last,
+      "1100.00,1100.00,165.00,55.00,748.00");
+  row(sampleJmbg(23, 1, 1962, 33, 25), "BABIĆ JOSIP (PRIMJER)", "3808", "N", "01", "1," + last,
+      "2100.00,2100.00,,,1428.00");
+  row(sampleJmbg(4, 7, 1999, 33, 808), "ŽIVKOVIĆ ĐURĐA (PRIMJER)", "1333", "D", "01", "1," + last,
+      "1300.00,1300.00,,,884.00");
+  writeFile(file, text, error);
 }
 
 void addObligors(Context& ctx, SampleSummary& summary, std::string& error) {
@@ -488,6 +520,7 @@ void addObligors(Context& ctx, SampleSummary& summary, std::string& error) {
     previous = r.jmbg;
   }
   writePaymentFile(ctx.workDir() / "ulaz" / kSamplePaymentFile, obligors[0], rows, error);
+  writeEmployeesFile(ctx.workDir() / "ulaz" / kSampleEmployeesFile, error);
   summary.obligors = static_cast<int>(obligors.size());
   summary.monthlyRows = static_cast<int>(rows.size());
 }

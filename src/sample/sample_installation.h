@@ -25,6 +25,11 @@ inline constexpr int kSamplePaymentMonth = 12;
 // program delivers it for the input check and the takeover.
 inline constexpr const char* kSamplePaymentFile = "PLACE.TXT";
 
+// The first obligor's employees for the month after the sample month in the input folder, as a
+// spreadsheet exports them for "employee import" (UTF-8 CSV, a header row of the column names);
+// the pillar amounts of some rows are left empty for the rates to propose.
+inline constexpr const char* kSampleEmployeesFile = "ZAPOSLENI.CSV";
+
 // The header of a single sending of the sample month: days 1 to 30, payment type "01", paid in
 // the sample payment month, sent on 15.12.2025, form 1 of the obligor. The obligor's kind is
 // left for the choice of the obligor to fill in.

@@ -8,8 +8,9 @@ namespace {
 using testing::runCliStreams;
 
 const std::vector<std::string> kCommands = {
-    "picture",           "id",   "init",     "table",   "params", "export", "import",
-    "takeover-previous", "send", "takeover", "collect", "hash",   "check",  "check-input"};
+    "picture",           "id",      "init",     "table",   "params", "export", "import",
+    "takeover-previous", "send",    "takeover", "collect", "hash",   "check",  "check-input",
+    "obligor",           "employee"};
 
 TEST(CliHelp, EveryCommandShowsItsUsageAndExitCodes) {
   for (const auto& name : kCommands) {

@@ -35,6 +35,7 @@ class ObligorSave : public ::testing::Test {
 
   Record obligor(std::string_view kind, std::string_view mb, std::string_view mbg) const {
     Record pos(*tableByPrefix("POS"));
+    pos.setInteger(pos.index("REDBROJ"), 1);
     pos.setText(pos.index("NAZIV"), cp1250("Šimić d.o.o."));
     pos.setText(pos.index("ADRESA"), "Ilica 1");
     pos.setText(pos.index("KONTAKT"), "Ana");
