@@ -66,7 +66,7 @@ void BrowseFirme::setUpLists() {
   list_->addSortOrder(order);
   list_->addColumn({"Rbr", "REDBROJ", 4, {}});
   list_->addColumn({"MB (1. dio)", "MB01", 9, {}});
-  list_->addColumn({"MB ( 2. dio)", "MB02", 6, {}});
+  list_->addColumn({"MB ( 2. dio)", "MB02", 9, {}});
   list_->addColumn({"MBG obveznika", "JMBG", 14, {}});
   list_->addColumn({"Naziv obveznika", "NAZIV", 30, {}});
   list_->addColumn({"Adresa obveznika", "ADRESA", 30, {}});

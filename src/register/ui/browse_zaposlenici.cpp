@@ -25,7 +25,7 @@ constexpr ControlDescription kControls[] = {
      .id = F::kVrsta,
      .prompt = "Vrsta obveznika",
      .field = "POS:VRSTOBVEZNIKA",
-     .chars = 24},
+     .chars = 32},
     {.kind = K::Display,
      .id = F::kVrstaOpis,
      .field = "vrstaOpis",
@@ -53,11 +53,7 @@ constexpr ControlDescription kControls[] = {
      .field = "POS:IDENTIFIKATOR",
      .picture = "N03",
      .tip = "Identifikator obrasca"},
-    {.id = F::kObrGod,
-     .prompt = "Obračunaska godina",
-     .field = "POS:OBRGOD",
-     .picture = "N04",
-     .beside = true},
+    {.id = F::kObrGod, .prompt = "Obračunaska godina", .field = "POS:OBRGOD", .picture = "N04"},
     {.kind = K::List, .id = F::kList},
     {.kind = K::Button, .id = F::kDodaj, .prompt = "&Dodaj", .tip = "Upis novog zaposlenika"},
     {.kind = K::Button,
@@ -108,7 +104,7 @@ BrowseZaposlenici::BrowseZaposlenici(Desktop& desktop, std::shared_ptr<Procedure
   setCaptions(QString::fromUtf8("Poslodavac i zaposlenici"),
               QString::fromUtf8("Poslodavac i zaposlenici"));
   setResizable(true);
-  setDialogSize(440, 330);
+  setDialogSize(440, 350);
   list_ = new BrowseList(*this, "RAD", kList);
   describe(kControls, {{kVrsta, vrsta_}, {kList, list_->widget()}});
 }

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QTabBar>
 
+#include "codelists/ui/stablo.h"
+#include "frame/ui/print_preview.h"
 #include "register/ui/browse_firme.h"
 #include "register/ui/browse_zaposlenici.h"
 #include "register/ui/update_new_zaposleni.h"
@@ -405,6 +407,52 @@ TEST_F(RegisterWindowsTest, DeletingAnObligorTakesItsEmployees) {
   type(form, {{O::kRedBroj, "1"}});
   EXPECT_EQ(form->list()->rowCount(), 0);
   EXPECT_TRUE(pressToClose(form, O::kPrekini));
+}
+
+// The employee form lists the person's page B rows of earlier forms and opens the control-table
+// tree; both windows print through the preview.
+TEST_F(RegisterWindowsTest, EarlierPaymentsTreeAndPrints) {
+  {
+    Context ctx(dir_.path());
+    addEmployee(ctx, "1", kJmbg, "Horvat Ivan");
+    for (const char* jmbg : {kJmbg, "0101990330000"})
+      add(ctx, "OSI",
+          {{"JMBG", jmbg},
+           {"PREZIME", "Osoba"},
+           {"GODOBRA", "2025"},
+           {"OBRMJE", "10"},
+           {"IZNOS8", "1000"},
+           {"KONVEZA", "001500101"}});
+  }
+  auto openPreview = [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* p = qobject_cast<PrintPreview*>(w); p && p->isVisible()) return p;
+    return static_cast<PrintPreview*>(nullptr);
+  };
+  B* list = openObligors();
+  press(list, B::kIspisi);
+  PrintPreview* preview = nullptr;
+  ASSERT_TRUE(waitUntil([&] { return (preview = openPreview()) != nullptr; }));
+  preview->exitWithoutPrinting();
+  settle();
+
+  auto* obligor = pressAndWait<O>(list, B::kOtvori);
+  press(obligor, O::kIspisi);
+  ASSERT_TRUE(waitUntil([&] { return (preview = openPreview()) != nullptr; }));
+  EXPECT_GE(preview->pageLayout().pages(), 1);
+  preview->exitWithoutPrinting();
+  settle();
+
+  auto* form = pressAndWait<E>(obligor, O::kOtvori);
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->windowTitle(), "Promjena podataka");
+  EXPECT_EQ(form->earlierPayments()->rowCount(), 1) << "the rows of this person only";
+  EXPECT_EQ(form->earlierPayments()->cellText(0, 7).trimmed(), "1000,00");
+  press(form, E::kKontrola);
+  auto* tree = waitForActive<Stablo>();
+  ASSERT_NE(tree, nullptr);
+  press(tree, Stablo::kZatvori);
+  EXPECT_TRUE(waitUntil([&] { return active<Stablo>() == nullptr; }));
 }
 
 }  // namespace
