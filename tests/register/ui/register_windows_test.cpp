@@ -58,6 +58,7 @@ class RegisterWindowsTest : public DesktopTest {
          {"MBG", "NE"}});
     add(ctx, "VUP", {{"SIFRA", "01"}, {"SKROPIS", "Plaća"}});
     add(ctx, "TBO", {{"SIFRA", "01"}, {"SKROPIS", "Radni odnos"}});
+    add(ctx, "TBO", {{"SIFRA", "02"}, {"SKROPIS", "Bez kontrole"}});
     add(ctx, "STA", {{"SIFRA", "1"}, {"SKROPIS", "12/14"}});
     add(ctx, "OPC", {{"REDBROJ", "1"}, {"SIFRA", "1236"}, {"NAZIV", "Čakovec"}});
     add(ctx, "STO1",
@@ -282,6 +283,7 @@ TEST_F(RegisterWindowsTest, EmployeeRowProposedRefusedBySaveTestsAndSaved) {
     Typed typed;
     QString refusal;
     int focus;
+    QString warning = {};
   } cases[] = {
       {"year 2004",
        {{E::kGodina, "2004"}},
@@ -304,6 +306,11 @@ TEST_F(RegisterWindowsTest, EmployeeRowProposedRefusedBySaveTestsAndSaved) {
        {{E::kIznos10, "0"}},
        "Greška - Osoba je član II.stupa, osnovica veća od 0",
        E::kIznos10},
+      {"a combination the control table lacks: a warning, then the other tests",
+       {{E::kOsnova1, "02"}, {E::kIznos10, "0"}},
+       "Greška - Osoba je član II.stupa, osnovica veća od 0",
+       E::kIznos10,
+       "Upozorenje. Navedena kombinacija VOB=01 VOI=01 OO=02 nije uvedena u kontrolnu tablicu"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -311,7 +318,9 @@ TEST_F(RegisterWindowsTest, EmployeeRowProposedRefusedBySaveTestsAndSaved) {
     type(form, c.typed);
     prompter_.shown.clear();
     press(form, E::kSpremi);
-    EXPECT_EQ(prompter_.texts(), QStringList{c.refusal});
+    const QStringList expected =
+        c.warning.isEmpty() ? QStringList{c.refusal} : QStringList{c.warning, c.refusal};
+    EXPECT_EQ(prompter_.texts(), expected);
     EXPECT_EQ(form->focusedControl(), c.focus);
     EXPECT_EQ(active<E>(), form);
   }
