@@ -28,6 +28,9 @@
 #include "frame/ui/progress_window.h"
 #include "prints/page_a_print.h"
 #include "prints/page_b_print.h"
+#include "register/ui/browse_firme.h"
+#include "register/ui/browse_zaposlenici.h"
+#include "register/ui/update_new_zaposleni.h"
 #include "sample/sample_form_rows.h"
 
 namespace obrazac::ui {
@@ -125,6 +128,43 @@ bool shootTree(MainFrame& frame, const QString& outDir) {
   return ok;
 }
 
+// The obligors, the first one's window with its employees, and its first employee's monthly
+// data with the contributions proposed as the user tabs into both pillars (put back before the
+// windows close, so closing asks nothing).
+bool shootRegister(MainFrame& frame, const QString& outDir) {
+  auto* list = static_cast<BrowseFirme*>(frame.start(factoryOf<BrowseFirme>()));
+  settle();
+  list->container()->move(10, 10);
+  list->container()->resize(820, 380);
+  settle();
+  bool ok = save(frame, outDir, "browse_firme");
+  const QSize usual = frame.size();
+  frame.resize(usual.width(), 900);
+  list->takeEvent({EventKind::Accepted, BrowseFirme::kOtvori});
+  settle(300);
+  auto* obligor = dynamic_cast<BrowseZaposlenici*>(frame.activeWindow());
+  if (auto* sub = frame.mdiArea()->currentSubWindow()) sub->move(20, 10);
+  settle();
+  ok = obligor && save(frame, outDir, "browse_zaposlenici") && ok;
+  if (obligor) obligor->takeEvent({EventKind::Accepted, BrowseZaposlenici::kOtvori});
+  settle(300);
+  auto* form = dynamic_cast<UpdateNewZaposleni*>(frame.activeWindow());
+  if (form) {
+    if (auto* sub = frame.mdiArea()->currentSubWindow()) sub->move(60, 10);
+    const Record stored = form->record();
+    for (int pillar : {UpdateNewZaposleni::kIznos9, UpdateNewZaposleni::kIznos10}) {
+      form->control(pillar)->setFocus(Qt::TabFocusReason);
+      settle();
+    }
+    ok = save(frame, outDir, "update_new_zaposleni") && ok;
+    form->record() = stored;
+  }
+  ok = form && ok;
+  closeAll(frame);
+  frame.resize(usual);
+  return ok;
+}
+
 // The progress window of a report half-way, and the preview of page A at "Page Width" and of a
 // long page B tiled 2 x 2. The script leaves a sample installation with its first obligor sent
 // in OUT/demo; its form grows to 40 rows here, so page B runs over four pages.
@@ -191,6 +231,7 @@ int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
   ok = shootList<BrowseStope>(frame, outDir, "browse_stope", "update_tbstope") && ok;
   ok = shootList<BrowseOpcine>(frame, outDir, "browse_opcine", "update_tbopcine") && ok;
   ok = shootTree(frame, outDir) && ok;
+  ok = shootRegister(frame, outDir) && ok;
 
   ensureParameterRecord(frame.mainThread().context());
   frame.start(factoryOf<UpdateAPLPARAM>());
