@@ -195,6 +195,8 @@ bool checkScreenshots(MainFrame& frame, const QString& outDir) {
   const QString submission = faultySubmissionFile(outDir, work);
   if (submission.isEmpty()) return true;
   bool ok = true;
+  const QSize usual = frame.size();
+  frame.resize(1260, usual.height());  // the formal control's buttons stand in one row
   auto* control = static_cast<KontrolaIzlaza*>(frame.start(factoryOf<KontrolaIzlaza>()));
   settle();
   control->setFile(submission);
@@ -204,9 +206,10 @@ bool checkScreenshots(MainFrame& frame, const QString& outDir) {
   while (control->running() && waited.elapsed() < 30000) settle(50);
   placeActive(frame, 10, 10, 0, 0);
   ok = save(frame, outDir, "kontrola_izlaza") && ok;
+  frame.resize(usual);
   control->takeEvent({EventKind::Accepted, KontrolaIzlaza::kPregledGresaka});
   settle(300);
-  placeActive(frame, 10, 10, 880, 560);
+  placeActive(frame, 10, 10, 880, 530);
   ok = save(frame, outDir, "browse_izlaz_greske") && ok;
   if (auto* review = dynamic_cast<BrowseIzlazGreske*>(frame.activeWindow())) review->escape();
   settle(300);
@@ -214,7 +217,7 @@ bool checkScreenshots(MainFrame& frame, const QString& outDir) {
   settle(300);
   if (auto* records = dynamic_cast<BrowseIzlaz*>(frame.activeWindow()))
     for (int i = 0; i < 2; ++i) records->list()->move(toolbar::kDown);
-  placeActive(frame, 10, 10, 880, 560);
+  placeActive(frame, 10, 10, 880, 530);
   ok = save(frame, outDir, "browse_izlaz") && ok;
   closeAll(frame);
 
@@ -232,6 +235,7 @@ bool checkScreenshots(MainFrame& frame, const QString& outDir) {
                                  std::pair{int(KontrolaUlaza::kDatoteka), payments}})
     if (auto* edit = qobject_cast<QLineEdit*>(input->control(id))) {
       edit->setText(text);
+      emit edit->textEdited(text);
       emit edit->editingFinished();
     }
   settle();
@@ -242,7 +246,7 @@ bool checkScreenshots(MainFrame& frame, const QString& outDir) {
   while (!dynamic_cast<WinIzvjesce*>(frame.activeWindow()) && waited.elapsed() < 30000) settle(50);
   placeActive(frame, 200, 120, 0, 0);
   ok = save(frame, outDir, "win_izvjesce") && ok;
-  if (auto* summary = frame.activeWindow()) summary->escape();
+  if (auto* summary = dynamic_cast<WinIzvjesce*>(frame.activeWindow())) summary->escape();
   settle(300);
   input->takeEvent({EventKind::Accepted, KontrolaUlaza::kGreske});
   settle(300);

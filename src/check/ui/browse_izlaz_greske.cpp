@@ -1,6 +1,7 @@
 #include "check/ui/browse_izlaz_greske.h"
 
 #include <QHBoxLayout>
+#include <QTabBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -85,6 +86,9 @@ void BrowseIzlazGreske::setUpLists() {
   findings_->addColumn({QString::fromUtf8("Opis greške"), "GRESKA", 100, {}});
   findings_->setButtons(0, 0, 0, 0);
   findings_->init();
+  // Each list has one order and no tab to choose.
+  lines_->tabs()->hide();
+  findings_->tabs()->hide();
   firstField_ = kRetci;
 }
 

@@ -114,6 +114,8 @@ KontrolaIzlaza::KontrolaIzlaza(Desktop& desktop, std::shared_ptr<ProcedureThread
       line->setText(QString::fromUtf8(kNote[i]));
       line->setFrameShape(QFrame::NoFrame);
     }
+  if (QWidget* progress = control(kTijek))
+    progress->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   connect(run_, &BackgroundRun::status, this, &KontrolaIzlaza::showProgress);
 }
 

@@ -1,5 +1,7 @@
 #include "check/ui/pregled_gresaka.h"
 
+#include <QTabBar>
+
 #include "check/ui/update_tbgreske.h"
 
 namespace obrazac::ui {
@@ -48,6 +50,7 @@ void PregledGresaka::setUpLists() {
   list_->addColumn({"Opis", "OPIS", 80, {}});
   list_->setButtons(kDodaj, kOtvori, kObrisi, kOdaberi, kUpute);
   list_->init();
+  list_->tabs()->hide();  // one order, no tab to choose
   firstField_ = kList;
 }
 

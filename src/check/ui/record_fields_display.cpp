@@ -54,15 +54,17 @@ RecordFieldsDisplay::RecordFieldsDisplay(QWidget* parent)
     : QGroupBox(QString::fromUtf8(kCaption), parent) {
   setAccessibleName(QString::fromUtf8(kCaption));
   auto* grid = new QGridLayout(this);
-  grid->setVerticalSpacing(1);
+  grid->setVerticalSpacing(0);
+  setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   for (int i = 0; i < kPairs; ++i) {
     auto* label = new QLabel(this);
     auto* value = new QLabel(this);
     label->setFont(fixed);
     value->setFont(fixed);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString(10, 'N')));
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QString(50, 'N')));
+    // A label of 10 characters and a value of 50: a longer field shows its first 50.
+    label->setFixedWidth(label->fontMetrics().horizontalAdvance(QString(10, 'N')));
+    value->setFixedWidth(value->fontMetrics().horizontalAdvance(QString(50, 'N')));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setBuddy(value);
     grid->addWidget(label, i, 0);
