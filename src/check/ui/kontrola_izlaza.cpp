@@ -277,7 +277,11 @@ void KontrolaIzlaza::startTranscript() {
   run_->disconnect(this, nullptr);
   connect(run_, &BackgroundRun::finished, this, [this](const QStringList& messages) {
     setRunning(false);
-    if (transcriptProgress_) transcriptProgress_->close();
+    // The progress window refuses a close (that is its Cancel); it goes when the run has ended.
+    if (transcriptProgress_) {
+      transcriptProgress_->hide();
+      transcriptProgress_->deleteLater();
+    }
     for (const QString& m : messages) {
       if (m.startsWith("Formiran je izlazni file")) showProgress(m);
       desktop().prompter.message(m);

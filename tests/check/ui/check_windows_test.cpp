@@ -217,7 +217,9 @@ TEST_F(CheckWindows, AFileWithoutFindingsHasNothingToReportOrTranscribe) {
   prompter_.shown.clear();
   press(w, KontrolaIzlaza::kPrijepis);
   EXPECT_NE(w->transcriptProgress(), nullptr);
-  ASSERT_TRUE(waitUntil([&] { return !w->running(); }));
+  EXPECT_EQ(w->transcriptProgress()->text()->text(), "Processing Records");
+  EXPECT_EQ(w->transcriptProgress()->percentText()->text(), "0% Completed");
+  ASSERT_TRUE(waitUntil([&] { return !w->running() && w->transcriptProgress() == nullptr; }));
   settle();
   ASSERT_FALSE(prompter_.shown.empty());
   EXPECT_EQ(prompter_.texts().front(), "There are no records available to process.");
