@@ -19,6 +19,7 @@
 #include "check/ui/win_izvjesce.h"
 #include "data/codepage.h"
 #include "data/record_format.h"
+#include "frame/ui/print_preview.h"
 #include "frame/ui/progress_window.h"
 #include "submission/control_number.h"
 #include "support/payment_fixture.h"
@@ -227,6 +228,24 @@ TEST_F(CheckWindows, AFileWithoutFindingsHasNothingToReportOrTranscribe) {
       prompter_.texts().back().startsWith("Formiran je izlazni file pod imenom TBIZLAZ2.TXT "));
   EXPECT_TRUE(w->progressText().startsWith("Formiran je izlazni file pod imenom TBIZLAZ2.TXT "));
   EXPECT_EQ(fs::file_size(dir_.path() / "TBIZLAZ2.TXT"), 0u);
+}
+
+TEST_F(CheckWindows, ThePrintsOfTheFileAndOfItsFindingsReachThePreview) {
+  auto lines = obrazac::testing::validFile();
+  setField(lines[0], "RS0OFOR", "RM400");  // one warning, for the findings report
+  KontrolaIzlaza* w = openFormalControl(writeFile("F4.TXT", obrazac::testing::joined(lines)));
+  ASSERT_NE(w, nullptr);
+  control(w);
+  for (int button : {KontrolaIzlaza::kIspisA, KontrolaIzlaza::kIspisB, KontrolaIzlaza::kIzvjesce}) {
+    press(w, button);
+    PrintPreview* preview = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (preview = w->findChild<PrintPreview*>()) != nullptr; }))
+        << button << " " << prompter_.texts().join("\n").toStdString();
+    EXPECT_GE(preview->pageLayout().pages(), 1) << button;
+    preview->exitWithoutPrinting();
+    ASSERT_TRUE(waitUntil([&] { return w->findChild<PrintPreview*>() == nullptr; })) << button;
+  }
+  EXPECT_TRUE(prompter_.shown.empty()) << prompter_.texts().join("\n").toStdString();
 }
 
 // Lines enough that the run lasts over many turns of the event loop: rows of one form, each a
