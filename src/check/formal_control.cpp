@@ -329,6 +329,10 @@ bool Run::storeLines(BatchQueue<CheckedLines>& queue, Table& lines, Table& findi
         n5.appendTo(progress, Decimal(n));
         progress += " redaka";
         reporter_.status(progress);
+        if (reporter_.stopRequested()) {
+          fail(std::string(kStoppedMessage));
+          return false;
+        }
       }
       // Every field of the row is set, so the buffer needs no clearing first.
       const std::string_view line = batch->texts[i];

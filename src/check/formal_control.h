@@ -38,4 +38,7 @@ inline constexpr std::string_view kAuthorisedPersonMessage =
     "Ispravite podatke o ovlaštenoj osobi.| Ispravak izvršite kroz "
     "Servisi/Aplikacijski parametri";
 
+// The message of a run the user stopped; both work tables are then left empty.
+inline constexpr std::string_view kStoppedMessage = "Kontrola datoteke je prekinuta.";
+
 }  // namespace obrazac::check

@@ -191,6 +191,10 @@ void Run::readFile() {
       continue;
     }
     ++s.linesRead;
+    if (s.linesRead % 64 == 0 && reporter_.stopRequested()) {
+      stop(std::string(kInputCheckStopped));
+      break;
+    }
 
     // Every line is kept as read, with the chosen period.
     Record& all = osi4_.record();

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "check/input_findings.h"
 #include "data/context.h"
@@ -52,6 +53,9 @@ struct InputCheckOutcome {
   int findings = 0;         // rows written to TBGRESKE.DAT
   int findingsNotKept = 0;  // findings beyond the numbers GRE:RB can hold, or failed writes
 };
+
+// The message of a run the user stopped: the work tables keep the lines read until then.
+inline constexpr std::string_view kInputCheckStopped = "Kontrola podataka je prekinuta.";
 
 // The run. `numbers` hands out the finding numbers; a fresh one starts at 1, and since every
 // run empties TBGRESKE.DAT first, each run normally numbers its findings from 1.

@@ -23,6 +23,9 @@ class RunReporter {
   virtual Answer ask(std::string_view text, bool withCancel = false) = 0;
   // Work done so far out of total (total 0 when unknown).
   virtual void progress(std::int64_t /*done*/, std::int64_t /*total*/) {}
+  // Whether the user asked to stop a long run; the run looks at its progress points and then
+  // ends as a failure that keeps nothing half-written.
+  virtual bool stopRequested() { return false; }
 };
 
 // Keeps everything it is told and answers questions from a script: for tests and batch use.

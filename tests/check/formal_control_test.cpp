@@ -454,6 +454,32 @@ TEST_F(FormalControl, ARowTheTableRefusesStopsTheRunAndLeavesBothTablesEmpty) {
   EXPECT_EQ(findings(), Lines{});
 }
 
+// A stop the user asks for ends the run at its next progress point, as a refusal that keeps no
+// part of the file in either table (an earlier result is gone too).
+TEST_F(FormalControl, AStoppedRunLeavesBothTablesEmpty) {
+  Lines file = testing::validFile();
+  setField(file[0], "RS0OFOR", "RM400");
+  ASSERT_TRUE(run(file).status.ok());
+  ASSERT_FALSE(findings().empty());
+
+  struct StoppingReporter final : RunReporter {
+    void status(std::string_view) override {}
+    void message(std::string_view text) override { messages.emplace_back(text); }
+    Answer ask(std::string_view, bool) override { return Answer::No; }
+    bool stopRequested() override { return true; }
+    Lines messages;
+  } stopping;
+  file.insert(file.begin() + 3, 50, file[2]);
+  const fs::path path = dir / "izlaz" / "F0015001.TXT";
+  testing::writeFile(path, testing::joined(file));
+  Context ctx(dir.path());
+  const auto out = runFormalControl(ctx, path, clock, stopping);
+  EXPECT_FALSE(out.status.ok());
+  EXPECT_EQ(stopping.messages, Lines{std::string(kStoppedMessage)});
+  EXPECT_EQ(lineRows(), Lines{});
+  EXPECT_EQ(findings(), Lines{});
+}
+
 TEST_F(FormalControl, AnAuthorisedPersonStillToBeEnteredStopsTheRun) {
   {
     Context ctx(dir.path());

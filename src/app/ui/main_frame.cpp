@@ -17,6 +17,9 @@
 #include "app/ui/about_program.h"
 #include "app/ui/logo.h"
 #include "app/ui/update_aplparam.h"
+#include "check/ui/kontrola_izlaza.h"
+#include "check/ui/kontrola_ulaza.h"
+#include "check/ui/pregled_gresaka.h"
 #include "codelists/ui/browse_opcine.h"
 #include "codelists/ui/browse_osnov_obracuna.h"
 #include "codelists/ui/browse_oznaka_staza.h"
@@ -146,10 +149,13 @@ void MainFrame::buildMenus() {
   item(services, "&1. Aplikacijski parametri", {}, "UpdateAPLPARAM", [this] { openParameters(); });
   item(services, "&2. Pregled slanja u VELOR", {}, "BrowseTBOBRAZACA", {});
   services->addSeparator();
-  item(services, "&3. Kontrola ulazne datoteke", {}, "kontrolaUlaza", {});
-  item(services, "&4. Pregled grešaka i upozorenja", {}, "PregledGresaka", {});
+  item(services, "&3. Kontrola ulazne datoteke", {}, "kontrolaUlaza",
+       [this] { start(factoryOf<KontrolaUlaza>()); });
+  item(services, "&4. Pregled grešaka i upozorenja", {}, "PregledGresaka",
+       [this] { start(factoryOf<PregledGresaka>()); });
   services->addSeparator();
-  item(services, "&5. Formalna kontrola sloga za VELOR", {}, "KontrolaIzlaza", {});
+  item(services, "&5. Formalna kontrola sloga za VELOR", {}, "KontrolaIzlaza",
+       [this] { start(factoryOf<KontrolaIzlaza>()); });
   services->addSeparator();
   item(services, "&6. Export datoteka", {}, "ExportDatoteka", {});
   item(services, "&7. Import datoteka", {}, "ImportDatoteka", {});

@@ -1,8 +1,11 @@
 #include "app/ui/screenshots.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,6 +19,12 @@
 #include "app/ui/logo.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/update_aplparam.h"
+#include "check/ui/browse_izlaz.h"
+#include "check/ui/browse_izlaz_greske.h"
+#include "check/ui/kontrola_izlaza.h"
+#include "check/ui/kontrola_ulaza.h"
+#include "check/ui/pregled_gresaka.h"
+#include "check/ui/win_izvjesce.h"
 
 #include "codelists/ui/browse_opcine.h"
 #include "codelists/ui/browse_osnov_obracuna.h"
@@ -32,6 +41,7 @@
 #include "register/ui/browse_zaposlenici.h"
 #include "register/ui/update_new_zaposleni.h"
 #include "sample/sample_form_rows.h"
+#include "sample/sample_installation.h"
 
 namespace obrazac::ui {
 namespace {
@@ -165,6 +175,127 @@ bool shootRegister(MainFrame& frame, const QString& outDir) {
   return ok;
 }
 
+// The sent file of the demo installation with the MBG of its first row damaged, written into
+// the output folder of `workDir`; empty when the demo has no sent file.
+QString faultySubmissionFile(const QString& outDir, const std::filesystem::path& workDir) {
+  QDir sent(QDir(outDir).filePath("demo/izlaz"));
+  const QStringList files = sent.entryList(QDir::Files);
+  if (files.isEmpty()) return {};
+  QFile in(sent.filePath(files.front()));
+  if (!in.open(QIODevice::ReadOnly)) return {};
+  QList<QByteArray> lines = in.readAll().split('\n');
+  for (QByteArray& line : lines)
+    if (line.size() >= 250 && line.at(249) == '5') {
+      line.replace(5, 13, "12345ABC90123");
+      break;
+    }
+  const QString path = QString::fromStdString((workDir / "izlaz" / "KONTROLA.TXT").string());
+  QFile out(path);
+  if (!out.open(QIODevice::WriteOnly)) return {};
+  out.write(lines.join('\n'));
+  return path;
+}
+
+// A payment file of the sample's first obligor for November 2025: two good lines and one whose
+// person's number has a wrong check digit and whose II. pillar is off.
+QString paymentFile(const std::filesystem::path& workDir) {
+  const auto line = [](const std::string& jmbg, const char* name, const char* second) {
+    std::string l = "00001" + sampleMB(1234567) + "0000" + "0000000000000" + "01" + "01" + "0001" +
+                    "2025" + "11" + "01" + "30" + jmbg;
+    l += name + std::string(50 - std::string(name).size(), ' ');
+    l += std::string("1333") + "D" + "01" + " " + "+00000000185000" + "+00000000185000" +
+         "+00000000027750" + second + "+00000000125800";
+    return l + "\r\n";
+  };
+  std::string wrong = sampleJmbg(17, 9, 1985, 33, 512);
+  wrong.back() = wrong.back() == '9' ? '0' : '9';
+  const std::string bytes =
+      line(sampleJmbg(2, 5, 1980, 33, 11), "HORVAT MARKO", "+00000000009250") +
+      line(sampleJmbg(3, 6, 1975, 33, 40), "BABIC IVA", "+00000000009250") +
+      line(wrong, "KOVACEVIC ANA", "+00000000009246");
+  const QString path = QString::fromStdString((workDir / "ulaz" / "PLACE.TXT").string());
+  QFile out(path);
+  if (!out.open(QIODevice::WriteOnly)) return {};
+  out.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  return path;
+}
+
+void placeActive(MainFrame& frame, int x, int y, int width, int height) {
+  if (auto* sub = frame.mdiArea()->currentSubWindow()) {
+    sub->move(x, y);
+    if (width > 0) sub->resize(width, height);
+  }
+  settle();
+}
+
+// The formal control after a run with findings, the findings review on the damaged row, the
+// record review; the input check with its selection, its summary and the findings list.
+bool checkScreenshots(MainFrame& frame, const QString& outDir) {
+  const std::filesystem::path work = frame.desktop().workDir;
+  const QString submission = faultySubmissionFile(outDir, work);
+  if (submission.isEmpty()) return true;
+  bool ok = true;
+  const QSize usual = frame.size();
+  frame.resize(1260, usual.height());  // the formal control's buttons stand in one row
+  auto* control = static_cast<KontrolaIzlaza*>(frame.start(factoryOf<KontrolaIzlaza>()));
+  settle();
+  control->setFile(submission);
+  control->takeEvent({EventKind::Accepted, KontrolaIzlaza::kKontrola});
+  QElapsedTimer waited;
+  waited.start();
+  while (control->running() && waited.elapsed() < 30000) settle(50);
+  placeActive(frame, 10, 10, 0, 0);
+  ok = save(frame, outDir, "kontrola_izlaza") && ok;
+  frame.resize(usual);
+  control->takeEvent({EventKind::Accepted, KontrolaIzlaza::kPregledGresaka});
+  settle(300);
+  placeActive(frame, 10, 10, 880, 530);
+  ok = save(frame, outDir, "browse_izlaz_greske") && ok;
+  if (auto* review = dynamic_cast<BrowseIzlazGreske*>(frame.activeWindow())) review->escape();
+  settle(300);
+  control->takeEvent({EventKind::Accepted, KontrolaIzlaza::kPregledDatoteke});
+  settle(300);
+  if (auto* records = dynamic_cast<BrowseIzlaz*>(frame.activeWindow()))
+    for (int i = 0; i < 2; ++i) records->list()->move(toolbar::kDown);
+  placeActive(frame, 10, 10, 880, 530);
+  ok = save(frame, outDir, "browse_izlaz") && ok;
+  closeAll(frame);
+
+  const QString payments = paymentFile(work);
+  auto* input = static_cast<KontrolaUlaza*>(frame.start(factoryOf<KontrolaUlaza>()));
+  settle();
+  input->employers()->setCurrentIndex(input->employers()->findData(1));
+  emit input->employers()->activated(input->employers()->currentIndex());
+  input->paymentTypes()->setCurrentIndex(input->paymentTypes()->findData("01"));
+  emit input->paymentTypes()->activated(input->paymentTypes()->currentIndex());
+  for (const auto& [id, text] : {std::pair{int(KontrolaUlaza::kGodina), QString("2025")},
+                                 std::pair{int(KontrolaUlaza::kMjesec), QString("11")},
+                                 std::pair{int(KontrolaUlaza::kOd), QString("1")},
+                                 std::pair{int(KontrolaUlaza::kDo), QString("30")},
+                                 std::pair{int(KontrolaUlaza::kDatoteka), payments}})
+    if (auto* edit = qobject_cast<QLineEdit*>(input->control(id))) {
+      edit->setText(text);
+      emit edit->textEdited(text);
+      emit edit->editingFinished();
+    }
+  settle();
+  placeActive(frame, 10, 10, 0, 0);
+  ok = save(frame, outDir, "kontrola_ulaza") && ok;
+  input->takeEvent({EventKind::Accepted, KontrolaUlaza::kKontrola});
+  waited.restart();
+  while (!dynamic_cast<WinIzvjesce*>(frame.activeWindow()) && waited.elapsed() < 30000) settle(50);
+  placeActive(frame, 200, 120, 0, 0);
+  ok = save(frame, outDir, "win_izvjesce") && ok;
+  if (auto* summary = dynamic_cast<WinIzvjesce*>(frame.activeWindow())) summary->escape();
+  settle(300);
+  input->takeEvent({EventKind::Accepted, KontrolaUlaza::kGreske});
+  settle(300);
+  placeActive(frame, 10, 10, 860, 420);
+  ok = save(frame, outDir, "pregled_gresaka") && ok;
+  closeAll(frame);
+  return ok;
+}
+
 // The progress window of a report half-way, and the preview of page A at "Page Width" and of a
 // long page B tiled 2 x 2. The script leaves a sample installation with its first obligor sent
 // in OUT/demo; its form grows to 40 rows here, so page B runs over four pages.
@@ -252,6 +383,7 @@ int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
   if (auto* sub = frame.mdiArea()->currentSubWindow())
     ok = save(*sub, outDir, "about_program") && ok;
   closeAll(frame);
+  ok = checkScreenshots(frame, outDir) && ok;
   ok = reportScreenshots(frame.desktop(), outDir) && ok;
   frame.close();
   return ok ? 0 : 1;
