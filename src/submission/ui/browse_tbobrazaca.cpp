@@ -14,7 +14,7 @@ constexpr ControlDescription kBelow[] = {
     {.kind = K::Display,
      .id = BrowseTBOBRAZACA::kNazivPoslodavca,
      .prompt = "Naziv poslodavca:",
-     .field = "name",
+     .field = "A:NAZIV",
      .chars = 60},
 };
 
@@ -68,17 +68,11 @@ void BrowseTBOBRAZACA::callProcedure(int number, int request, Done then) {
   ListWindow::callProcedure(number, request, std::move(then));
 }
 
+// The name under the list is the highlighted form's, from the list's buffer.
 int BrowseTBOBRAZACA::takeNewSelection(int control) {
   const int result = ListWindow::takeNewSelection(control);
-  const Record& a = list()->table().record();
-  name_ = list()->rowCount() > 0 ? a.text(a.index("NAZIV")) : std::string();
   binder().show(kNazivPoslodavca);
   return result;
-}
-
-std::optional<FieldRef> BrowseTBOBRAZACA::stateField(std::string_view name) {
-  if (name == "name") return FieldRef(name_, "name");
-  return std::nullopt;
 }
 
 }  // namespace obrazac::ui

@@ -21,10 +21,6 @@ class BrowseTBOBRAZACA final : public ListWindow {
   void addOrders() override;
   ProcedureWindow* newForm() override;
   int takeNewSelection(int control) override;
-  std::optional<FieldRef> stateField(std::string_view name) override;
-
- private:
-  std::string name_;  // "Naziv poslodavca:" of the highlighted form
 };
 
 }  // namespace obrazac::ui

@@ -25,7 +25,8 @@ class ListWindow : public ProcedureWindow {
   void callProcedure(int number, int request, Done then) override;
 
  protected:
-  // `changePrompt`: "&Otvori" or "P&romjeni". `below`: controls under the list.
+  // `changePrompt`: "&Otvori" or "P&romjeni". `below`: controls under the list; they are built
+  // here, before the derived window exists, so they show fields of the list's table.
   ListWindow(Desktop& desktop, std::shared_ptr<ProcedureThread> thread, QString procedure,
              const char* prefix, const char* changePrompt,
              std::span<const ControlDescription> below = {});

@@ -3,7 +3,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "submission/ui/browse_tbobrazaca.h"
 #include "submission/ui/copy_dialog.h"
+#include "submission/ui/new_cit_obrazac_a.h"
 #include "submission/ui/new_form_obrazac.h"
 #include "submission/ui/new_preuzmi_podatke.h"
 #include "submission/ui/sending_state.h"
@@ -190,6 +192,40 @@ TEST_F(SendingFromMonthlyData, EntriesAreRefusedWithTheirMessageAndKeepTheFocus)
     EXPECT_EQ(prompter_.texts(), QStringList{QString::fromUtf8(c.message)}) << c.value;
     EXPECT_EQ(w->focusedControl(), c.control) << c.value;
   }
+}
+
+TEST_F(SendingFromMonthlyData, TheFormOfARunOpensFromTheSendingWindowAndFromTheListOfForms) {
+  auto* w = start<NewFormObrazac>();
+  chooseObligor(w, 0);
+  enterHeader(w);
+  runAndWait(w, W::kObrada);
+  dismissCopy();
+
+  press(w, W::kProvjera);
+  auto* pageA = waitForActive<NewCitObrazacA>();
+  ASSERT_NE(pageA, nullptr);
+  EXPECT_EQ(qobject_cast<QLabel*>(pageA->control(NewCitObrazacA::kIdentifikator))->text(), "5001");
+  EXPECT_EQ(entry(pageA, NewCitObrazacA::kNaziv)->text(), "PRIMJER d.o.o.");
+  press(pageA, NewCitObrazacA::kZatvori);
+  ASSERT_TRUE(waitUntil([this, w] { return active<SendingWindow>() == w; }));
+
+  // The header now names a form that was never built.
+  enter(entry(w, W::kBroj), "9");
+  press(w, W::kProvjera);
+  EXPECT_EQ(prompter_.texts(), QStringList{"Nema obrasca broj 5009 za firmu 001"});
+  EXPECT_EQ(active<NewCitObrazacA>(), nullptr);
+
+  frame_->action("BrowseTBOBRAZACA")->trigger();
+  auto* forms = waitForActive<BrowseTBOBRAZACA>();
+  ASSERT_NE(forms, nullptr);
+  ASSERT_EQ(forms->list()->rowCount(), 1);
+  EXPECT_EQ(forms->list()->cellText(0, 1), "0015001");
+  EXPECT_EQ(qobject_cast<QLabel*>(forms->control(BrowseTBOBRAZACA::kNazivPoslodavca))->text(),
+            "PRIMJER d.o.o.");
+  press(forms, ListWindow::kOtvori);
+  pageA = waitForActive<NewCitObrazacA>();
+  ASSERT_NE(pageA, nullptr);
+  EXPECT_EQ(qobject_cast<QLabel*>(pageA->control(NewCitObrazacA::kIdentifikator))->text(), "5001");
 }
 
 TEST_F(SendingFromMonthlyData, CopyOfTheLastFileBeforeAnyRunSaysItIsNotFound) {
