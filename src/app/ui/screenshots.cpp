@@ -185,6 +185,7 @@ bool shootSending(MainFrame& frame, const QString& outDir) {
   ok = save(frame, outDir, "new_form_obrazac") && ok;
   closeAll(frame);
 
+  frame.resize(1040, 760);  // the takeover window has one button more
   frame.start(factoryOf<NewPreuzmiPodatke>());
   settle(300);
   place(frame, 10, 10);

@@ -74,7 +74,7 @@ CopyDialog::CopyDialog(Desktop& desktop, std::shared_ptr<ProcedureThread> thread
   const QString name = QString::fromStdString(file_.filename().string());
   target_ = cp1250FromUtf8(proposedCopyTarget(desktop.settings, name).toStdString());
   setWindowTitle("Upozorenje");
-  setDialogSize(330, 110);
+  setDialogSize(440, 110);
   describe(kControls);
   for (int i = 0; i < 4; ++i) {
     const QString text = QString::fromStdString(utf8FromCp1250(line_[i]));

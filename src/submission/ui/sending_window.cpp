@@ -199,6 +199,7 @@ SendingWindow::SendingWindow(Desktop& desktop, std::shared_ptr<ProcedureThread> 
   paymentTypes_->onChoose = [this](const Record& vup) {
     header_.paymentType = std::string(clipRight(vup.text(vup.index("SIFRA"))));
     binder().show(kVrstaUplate);
+    checkEntry(kVrstaUplate);
   };
   run_ = new BackgroundRun(this);
   run_->onStatus = [this](const QString& text) { setStatus(text); };
@@ -299,8 +300,19 @@ int SendingWindow::takeAccepted(int control) {
     default:
       break;
   }
+  if (control == kVrstaUplate) showPaymentTypeName();
   if (fieldOf(control) != F::None) checkEntry(control);
   return ProcedureWindow::takeAccepted(control);
+}
+
+// A code typed in shows its short description in the list beside it, or none.
+void SendingWindow::showPaymentTypeName() {
+  Table& codes = thread().table("VUP");
+  Record& vup = codes.record();
+  vup.clear();
+  vup.setText(vup.index("SIFRA"), header_.paymentType);
+  const bool found = !header_.paymentType.empty() && codes.get("KEYSIFRA") == 0;
+  paymentTypes_->setText(found ? fromCp1250(clipRight(vup.text(vup.index("SKROPIS")))) : QString());
 }
 
 void SendingWindow::checkEntry(int control) {

@@ -91,6 +91,7 @@ class SendingWindow : public ProcedureWindow {
  private:
   void chooseEmployer(const Record& pos);
   void checkEntry(int control);
+  void showPaymentTypeName();
   void methodChosen();
   void showJob(form::CollectiveJob job);
   void checkForm();
