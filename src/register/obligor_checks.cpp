@@ -85,6 +85,9 @@ CheckResult checkObligorSave(Context& ctx, const Record& pos) {
     if (!isNumeric(mbg) || !isDigits(mbg) || !ProvjeraJMBG(mbg))
       return fail("MBG nije točan. ISPRAVITE Podatak", "POS:JMBG", true);
   }
+  // Every lookup of an obligor goes by its running number, and none of them asks for 0.
+  if (pos.integer(pos.index("REDBROJ")) <= 0)
+    return fail("Redni broj firme mora biti veći od 0", "POS:REDBROJ");
   return std::nullopt;
 }
 

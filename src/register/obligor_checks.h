@@ -1,7 +1,7 @@
 // The tests of saving an obligor (TBPOSLOD.DAT, the POS buffer of the obligor form) in their
 // fixed order: name, address and contact person, a known kind of obligor, the identifiers its
-// kind requires or forbids, and the check digits. The first failing test comes back with the
-// POS field that gets the focus.
+// kind requires or forbids, the check digits, and a running number above 0. The first failing
+// test comes back with the POS field that gets the focus.
 #pragma once
 
 #include "data/context.h"

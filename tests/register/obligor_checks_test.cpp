@@ -41,6 +41,7 @@ class ObligorSave : public ::testing::Test {
     pos.setText(pos.index("VRSTOBVEZNIKA"), kind);
     pos.setText(pos.index("MB01"), mb);
     pos.setText(pos.index("JMBG"), mbg);
+    pos.setInteger(pos.index("REDBROJ"), 1);
     return pos;
   }
 
@@ -107,6 +108,17 @@ TEST_F(ObligorSave, NameAddressAndContactComeFirst) {
   pos.setText(pos.index("ADRESA"), "Ilica 1");
   EXPECT_EQ(*checkObligorSave(ctx_, pos),
             (CheckFailure{"Greška broj 8. Kontakt osoba se obvezno upisuje", "POS:KONTAKT"}));
+}
+
+// A row stored under running number 0 would be found by no lookup; the test comes after the
+// identifiers, so they are judged first.
+TEST_F(ObligorSave, RunningNumberZeroIsRefusedAfterTheIdentifiers) {
+  Record pos = obligor("01", kMb, kZeroMbg);
+  pos.setInteger(pos.index("REDBROJ"), 0);
+  EXPECT_EQ(*checkObligorSave(ctx_, pos),
+            (CheckFailure{"Redni broj firme mora biti veći od 0", "POS:REDBROJ"}));
+  pos.setText(pos.index("MB01"), "12345678");
+  EXPECT_EQ(checkObligorSave(ctx_, pos)->message, "Pogrešan MB Firme");
 }
 
 }  // namespace

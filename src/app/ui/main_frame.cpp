@@ -27,6 +27,7 @@
 #include "frame/ui/dialog_units.h"
 #include "frame/ui/report_printer.h"
 #include "frame/ui/toolbar_icons.h"
+#include "register/ui/browse_firme.h"
 #include "submission/ui/browse_tbobrazaca.h"
 #include "submission/ui/new_form_obrazac.h"
 #include "submission/ui/new_preuzmi_podatke.h"
@@ -118,7 +119,8 @@ QAction* MainFrame::item(QMenu* menu, const QString& text, const QString& status
 
 void MainFrame::buildMenus() {
   QMenu* records = menuBar()->addMenu("&Evidencije  ");
-  item(records, "&1. Poslodavac i zaposlenici", {}, "BrowseFirme", {});
+  item(records, "&1. Poslodavac i zaposlenici", {}, "BrowseFirme",
+       [this] { start(factoryOf<BrowseFirme>()); });
   item(records, "&2. Slanje podataka u VELOR", {}, "NewFormObrazac",
        [this] { start(factoryOf<NewFormObrazac>()); });
   records->addSeparator();

@@ -35,6 +35,7 @@
 #include "sample/sample_form_rows.h"
 #include "submission/ui/browse_tbobrazaca.h"
 #include "submission/ui/copy_dialog.h"
+#include "submission/ui/new_cit_obrazac_a.h"
 #include "submission/ui/new_form_obrazac.h"
 #include "submission/ui/new_preuzmi_podatke.h"
 
@@ -155,7 +156,7 @@ void place(MainFrame& frame, int x, int y) {
 
 // The sending window after the run of the sample's first obligor with the copy dialog it
 // offers, then the window alone with its status line; the takeover window as it opens; the list
-// of forms and the page A window of its first form.
+// of forms, the page A window of its first form and the form's page B rows.
 bool shootSending(MainFrame& frame, const QString& outDir) {
   const QSize usual = frame.size();
   frame.resize(usual.width(), 760);
@@ -204,6 +205,13 @@ bool shootSending(MainFrame& frame, const QString& outDir) {
   frame.resize(usual.width(), 820);
   place(frame, 60, 10);
   ok = save(frame, outDir, "new_cit_obrazac_a") && ok;
+  if (auto* pageA = frame.activeWindow()) {
+    pageA->takeEvent({EventKind::Accepted, NewCitObrazacA::kPregled});
+    settle(300);
+    if (auto* rows = frame.activeWindow()) rows->container()->resize(860, 360);
+    place(frame, 20, 20);
+    ok = save(frame, outDir, "browse_obrazac_b") && ok;
+  }
   closeAll(frame);
   frame.resize(usual);
   return ok;

@@ -103,12 +103,13 @@ class Builder {
     grid_ = nullptr;
   }
 
+  // A list after a tab fills the rest of that tab's page; otherwise it stands in the middle of
+  // the window, and what follows it does too.
   void addList(const ControlDescription& d) {
     endRow();
     QWidget* list = made(d.id);
-    if (list) top_->addWidget(list, 1);
-    owner_ = nullptr;
-    column_ = top_;
+    if (list) (owner_ ? column_ : top_)->addWidget(list, 1);
+    if (!owner_) column_ = top_;
     grid_ = nullptr;
     if (list) order_.push_back(list);
   }

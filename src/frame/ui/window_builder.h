@@ -1,8 +1,9 @@
 // Lays a window's described controls out: prompts in a column on the left as the buddies of
 // their controls (so each control carries its prompt as its accessible name), the controls of a
 // row side by side, groups as framed boxes, tabs as pages, the browse list in the middle taking
-// the spare height and the buttons in one row at the bottom. Widths come from the window font.
-// A control the window fixes in dialog units stands at its place instead.
+// the spare height (or the rest of its tab's page) and the buttons in one row at the bottom. Widths
+// come from the window font. A control the window fixes in dialog units stands at its place
+// instead.
 #pragma once
 
 #include <span>

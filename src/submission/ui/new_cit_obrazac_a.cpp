@@ -6,6 +6,7 @@
 #include "data/fixed_width.h"
 #include "prints/page_a_print.h"
 #include "prints/page_b_print.h"
+#include "submission/ui/browse_obrazac_b.h"
 #include "submission/ui/form_prints.h"
 #include "submission/ui/sending_state.h"
 
@@ -137,7 +138,8 @@ std::optional<FieldRef> NewCitObrazacA::stateField(std::string_view name) {
 int NewCitObrazacA::takeAccepted(int control) {
   if (control < kPregled || control > kStranicaB2) return UpdateForm::takeAccepted(control);
   if (control == kPregled) {
-    desktop().prompter.message(QString::fromUtf8("Pregled stranice B još nije dostupan."));
+    const std::string link(clipRight(record().text(record().index("KONVEZA"))));
+    callOnThread(new BrowseObrazacB(desktop(), threadHandle(), link), request::kNone, {});
     return level::kNotify;
   }
   const Record shown = record();

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "register/ui/update_arhiva_tbosigur.h"
+#include "submission/ui/browse_obrazac_b.h"
 #include "submission/ui/browse_tbobrazaca.h"
 #include "submission/ui/copy_dialog.h"
 #include "submission/ui/new_cit_obrazac_a.h"
@@ -226,6 +228,15 @@ TEST_F(SendingFromMonthlyData, TheFormOfARunOpensFromTheSendingWindowAndFromTheL
   pageA = waitForActive<NewCitObrazacA>();
   ASSERT_NE(pageA, nullptr);
   EXPECT_EQ(qobject_cast<QLabel*>(pageA->control(NewCitObrazacA::kIdentifikator))->text(), "5001");
+
+  // Its page B rows, each opened in the row form.
+  press(pageA, NewCitObrazacA::kPregled);
+  auto* rows = waitForActive<BrowseObrazacB>();
+  ASSERT_NE(rows, nullptr);
+  ASSERT_EQ(rows->list()->rowCount(), 1);
+  EXPECT_EQ(rows->list()->cellText(0, 0), "1111111111111");
+  press(rows, ListWindow::kOtvori);
+  EXPECT_NE(waitForActive<UpdateArhivaTBOSIGUR>(), nullptr);
 }
 
 TEST_F(SendingFromMonthlyData, CopyOfTheLastFileBeforeAnyRunSaysItIsNotFound) {
