@@ -208,7 +208,7 @@ bool shootSending(MainFrame& frame, const QString& outDir) {
   if (auto* pageA = frame.activeWindow()) {
     pageA->takeEvent({EventKind::Accepted, NewCitObrazacA::kPregled});
     settle(300);
-    if (auto* rows = frame.activeWindow()) rows->container()->resize(860, 360);
+    if (auto* rows = frame.activeWindow()) rows->container()->resize(860, 420);
     place(frame, 20, 20);
     ok = save(frame, outDir, "browse_obrazac_b") && ok;
   }

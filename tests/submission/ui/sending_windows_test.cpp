@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -244,6 +245,40 @@ TEST_F(SendingFromMonthlyData, CopyOfTheLastFileBeforeAnyRunSaysItIsNotFound) {
   press(w, W::kPrijepis);
   EXPECT_EQ(prompter_.texts(), QStringList{QString::fromUtf8("File:  nije pronađen")});
   EXPECT_EQ(active<CopyDialog>(), nullptr);
+}
+
+// Every entry, list, choice and display a user reaches carries its prompt or caption as its name.
+void expectNamedControls(QWidget* w) {
+  for (QWidget* c : w->findChildren<QWidget*>()) {
+    const bool control = (qobject_cast<QLineEdit*>(c) && !qobject_cast<QComboBox*>(c->parent())) ||
+                         qobject_cast<QComboBox*>(c) || qobject_cast<QRadioButton*>(c) ||
+                         (qobject_cast<QLabel*>(c) && c->accessibleName() != QString() &&
+                          qobject_cast<QLabel*>(c)->frameShape() != QFrame::NoFrame) ||
+                         (qobject_cast<QGroupBox*>(c) &&
+                          !c->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly).isEmpty());
+    if (!control || !c->isVisibleTo(w)) continue;
+    const auto* b = qobject_cast<QAbstractButton*>(c);
+    EXPECT_TRUE(!c->accessibleName().isEmpty() || (b && !b->text().isEmpty()))
+        << w->windowTitle().toStdString() << ": " << c->metaObject()->className();
+  }
+}
+
+TEST_F(SendingFromMonthlyData, TheCopyOfTheLastFileTellsItsNameAndEveryControlIsNamed) {
+  const fs::path last = dir.path() / "izlaz" / "F0015001.TXT";
+  obrazac::testing::writeFile(last, "x");
+  sendingState().outputFile = last;
+  auto* w = start<NewFormObrazac>();
+  expectNamedControls(w);
+  press(w, W::kPrijepis);
+  auto* copy = waitForActive<CopyDialog>();
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->variant(), CopyDialog::Variant::Transcript);
+  EXPECT_EQ(copy->lines().mid(0, 2),
+            QStringList({QString::fromStdString("File: " + last.string()),
+                         QString::fromUtf8("Želite li prepisati file na disketu")}));
+  expectNamedControls(copy);
+  press(copy, CopyDialog::kOdustani);
+  expectNamedControls(start<NewPreuzmiPodatke>());
 }
 
 class SendingFromPaymentFile : public SendingWindows, protected obrazac::testing::SampleFolder {
