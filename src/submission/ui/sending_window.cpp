@@ -385,12 +385,10 @@ void SendingWindow::runInBackground(std::function<void(Context&, RunReporter&)> 
 
 void SendingWindow::finishRun(const submission::SendingOutcome& outcome, form::CollectiveJob job) {
   if (outcome.failedCheck) focusEntry(outcome.failedCheck->field);
-  if (!outcome.status.ok()) {
-    sendingState().result = StepResult::Failed;
-    return;
-  }
-  sendingState().result = StepResult::Succeeded;
-  sendingState().outputFile = outcome.outputFile;
+  SendingState& state = sendingState();
+  state.result = outcome.status.ok() ? StepResult::Succeeded : StepResult::Failed;
+  if (state.result != StepResult::Succeeded) return;
+  state.outputFile = outcome.outputFile;
   showJob(job);
   openCopyDialog(static_cast<int>(CopyDialog::Variant::OneObligor), outcome.outputFile);
 }
@@ -442,12 +440,10 @@ void SendingWindow::assemble() {
         *outcome = submission::runCollectiveAssembly(ctx, sent, reporter);
       },
       [this, outcome] {
-        if (!outcome->status.ok()) {
-          sendingState().result = StepResult::Failed;
-          return;
-        }
-        sendingState().result = StepResult::Succeeded;
-        sendingState().outputFile = outcome->file;
+        SendingState& state = sendingState();
+        state.result = outcome->status.ok() ? StepResult::Succeeded : StepResult::Failed;
+        if (state.result != StepResult::Succeeded) return;
+        state.outputFile = outcome->file;
         openCopyDialog(static_cast<int>(CopyDialog::Variant::Collective), outcome->file);
       });
 }
