@@ -1,10 +1,12 @@
 // obrazac-cli params: the installation's parameter record, shown as one line; with FIELD=VALUE
 // words, changed and stored after the checks of the parameter form, or refused with the form's
-// message. Record 1 is made with the defaults of a new installation when it is missing.
+// message. Record 1 is made with the defaults of a new installation when it is missing. A folder
+// given that does not exist is stored with a warning.
 #include <ostream>
 
 #include "app/application_parameters.h"
 #include "app/parameter_checks.h"
+#include "app/parameter_folders.h"
 #include "cli/command.h"
 #include "cli/record_text.h"
 #include "data/record_manager.h"
@@ -49,6 +51,13 @@ int runParams(const Invocation& inv) {
     return storeError(inv, code ? code : err::kFileSystemError);
   }
   inv.out << "Spremljeno: " << recordLine(apl) << "\n";
+  // A folder that does not exist is stored as given, with a warning for each one given.
+  for (const char* folder : kParameterFolders)
+    for (const auto& word : inv.args)
+      if (word.starts_with(std::string(folder) + "=") ||
+          word.starts_with("APL:" + std::string(folder) + "="))
+        if (const auto warning = missingFolderWarning(apl, folder, inv.workDir); !warning.empty())
+          inv.err << warning << "\n";
   return 0;
 }
 

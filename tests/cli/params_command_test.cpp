@@ -35,3 +35,32 @@ TEST(ParamsCommand, ShowsDefaultsRefusesAndStores) {
 
 }  // namespace
 }  // namespace obrazac
+
+namespace obrazac {
+namespace {
+
+TEST(ParamsCommand, WarnsOfEachGivenFolderThatDoesNotExist) {
+  testing::TempDir dir;
+  std::filesystem::create_directories(dir.path() / "ulaz");
+  const auto run = [&dir](const std::string& args) {
+    return testing::runCliStreams("--dir '" + dir.path().string() + "' params " + args);
+  };
+  const auto saved = run("MB01=12345679 'ULAZDIR=ulaz\\' 'IZLAZDIR=nema\\'");
+  EXPECT_EQ(saved.exitCode, 0) << saved.err;
+  EXPECT_EQ(saved.err, "Upozorenje: mapa " + (dir.path() / "nema/").string() + " ne postoji\n");
+  EXPECT_EQ(run("NAZIV=Drugi").err, "") << "only the folders given are judged";
+}
+
+TEST(InitCommand, TheDemoInstallationHasTheFoldersItsParametersName) {
+  testing::TempDir dir;
+  const auto made = testing::runCli("--dir '" + dir.path().string() + "' init --demo");
+  ASSERT_EQ(made.exitCode, 0) << made.output;
+  const auto shown = testing::runCli("--dir '" + dir.path().string() + "' params");
+  for (const char* folder : {"ulaz", "izlaz"}) {
+    EXPECT_NE(shown.output.find((dir.path() / folder).string()), std::string::npos) << folder;
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / folder)) << folder;
+  }
+}
+
+}  // namespace
+}  // namespace obrazac

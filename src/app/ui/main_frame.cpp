@@ -31,6 +31,9 @@
 #include "frame/ui/report_printer.h"
 #include "frame/ui/toolbar_icons.h"
 #include "register/ui/browse_firme.h"
+#include "submission/ui/browse_tbobrazaca.h"
+#include "submission/ui/new_form_obrazac.h"
+#include "submission/ui/new_preuzmi_podatke.h"
 
 namespace obrazac::ui {
 namespace {
@@ -121,9 +124,11 @@ void MainFrame::buildMenus() {
   QMenu* records = menuBar()->addMenu("&Evidencije  ");
   item(records, "&1. Poslodavac i zaposlenici", {}, "BrowseFirme",
        [this] { start(factoryOf<BrowseFirme>()); });
-  item(records, "&2. Slanje podataka u VELOR", {}, "NewFormObrazac", {});
+  item(records, "&2. Slanje podataka u VELOR", {}, "NewFormObrazac",
+       [this] { start(factoryOf<NewFormObrazac>()); });
   records->addSeparator();
-  item(records, "&3. Preuzimanje podataka", {}, "NewPreuzmiPodatke", {});
+  item(records, "&3. Preuzimanje podataka", {}, "NewPreuzmiPodatke",
+       [this] { start(factoryOf<NewPreuzmiPodatke>()); });
   records->addSeparator();
   item(records, "&3. Vrste obveznika", "Upis, promjena i brisanje vrste obveznika",
        "BrowseVrsteObveznika", [this] { start(factoryOf<BrowseVrsteObveznika>()); });
@@ -147,7 +152,8 @@ void MainFrame::buildMenus() {
 
   QMenu* services = menuBar()->addMenu("&Servisi  ");
   item(services, "&1. Aplikacijski parametri", {}, "UpdateAPLPARAM", [this] { openParameters(); });
-  item(services, "&2. Pregled slanja u VELOR", {}, "BrowseTBOBRAZACA", {});
+  item(services, "&2. Pregled slanja u VELOR", {}, "BrowseTBOBRAZACA",
+       [this] { start(factoryOf<BrowseTBOBRAZACA>()); });
   services->addSeparator();
   item(services, "&3. Kontrola ulazne datoteke", {}, "kontrolaUlaza",
        [this] { start(factoryOf<KontrolaUlaza>()); });

@@ -1,10 +1,12 @@
 #include "app/ui/screenshots.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -42,6 +44,11 @@
 #include "register/ui/update_new_zaposleni.h"
 #include "sample/sample_form_rows.h"
 #include "sample/sample_installation.h"
+#include "submission/ui/browse_tbobrazaca.h"
+#include "submission/ui/copy_dialog.h"
+#include "submission/ui/new_cit_obrazac_a.h"
+#include "submission/ui/new_form_obrazac.h"
+#include "submission/ui/new_preuzmi_podatke.h"
 
 namespace obrazac::ui {
 namespace {
@@ -170,6 +177,89 @@ bool shootRegister(MainFrame& frame, const QString& outDir) {
     form->record() = stored;
   }
   ok = form && ok;
+  closeAll(frame);
+  frame.resize(usual);
+  return ok;
+}
+
+// Replaces an entry's text as the user types it and leaves the entry.
+void type(QWidget* control, const QString& text) {
+  auto* edit = qobject_cast<QLineEdit*>(control);
+  if (!edit) return;
+  edit->setFocus();
+  edit->selectAll();
+  QKeyEvent erase(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+  QApplication::sendEvent(edit, &erase);
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(edit, &press);
+  }
+  emit edit->editingFinished();
+}
+
+void place(MainFrame& frame, int x, int y) {
+  if (auto* sub = frame.mdiArea()->currentSubWindow()) sub->move(x, y);
+  settle();
+}
+
+// The sending window after the run of the sample's first obligor with the copy dialog it
+// offers, then the window alone with its status line; the takeover window as it opens; the list
+// of forms, the page A window of its first form and the form's page B rows.
+bool shootSending(MainFrame& frame, const QString& outDir) {
+  const QSize usual = frame.size();
+  frame.resize(usual.width(), 760);
+  auto* send = static_cast<SendingWindow*>(frame.start(factoryOf<NewFormObrazac>()));
+  settle(300);
+  send->container()->move(10, 10);
+  if (auto* obligors = qobject_cast<QComboBox*>(send->control(SendingWindow::kObveznik))) {
+    obligors->setCurrentIndex(0);
+    emit obligors->activated(0);
+  }
+  type(send->control(SendingWindow::kVrstaUplate), "01");
+  type(send->control(SendingWindow::kGodina), "2025");
+  type(send->control(SendingWindow::kMjesec), "11");
+  type(send->control(SendingWindow::kOdDana), "1");
+  type(send->control(SendingWindow::kDoDana), "30");
+  qobject_cast<QAbstractButton*>(send->control(SendingWindow::kObrada))->click();
+  QElapsedTimer clock;
+  clock.start();
+  while ((send->busy() || !dynamic_cast<CopyDialog*>(frame.activeWindow())) &&
+         clock.elapsed() < 20000)
+    settle(50);
+  place(frame, 160, 120);
+  bool ok = save(frame, outDir, "kopiranje_datoteke");
+  if (auto* copy = dynamic_cast<CopyDialog*>(frame.activeWindow()))
+    qobject_cast<QAbstractButton*>(copy->control(CopyDialog::kOdustani))->click();
+  settle(300);
+  ok = save(frame, outDir, "new_form_obrazac") && ok;
+  closeAll(frame);
+
+  frame.resize(1040, 760);  // the takeover window has one button more
+  frame.start(factoryOf<NewPreuzmiPodatke>());
+  settle(300);
+  place(frame, 10, 10);
+  ok = save(frame, outDir, "new_preuzmi_podatke") && ok;
+  closeAll(frame);
+  frame.resize(usual);
+
+  auto* forms = static_cast<BrowseTBOBRAZACA*>(frame.start(factoryOf<BrowseTBOBRAZACA>()));
+  settle(300);
+  forms->container()->move(10, 10);
+  forms->container()->resize(860, 380);
+  settle();
+  ok = save(frame, outDir, "browse_tbobrazaca") && ok;
+  forms->takeEvent({EventKind::Accepted, ListWindow::kOtvori});
+  settle(300);
+  frame.resize(usual.width(), 820);
+  place(frame, 60, 10);
+  ok = save(frame, outDir, "new_cit_obrazac_a") && ok;
+  if (auto* pageA = frame.activeWindow()) {
+    pageA->takeEvent({EventKind::Accepted, NewCitObrazacA::kPregled});
+    settle(300);
+    if (auto* rows = frame.activeWindow()) rows->container()->resize(860, 420);
+    place(frame, 20, 20);
+    ok = save(frame, outDir, "browse_obrazac_b") && ok;
+  }
   closeAll(frame);
   frame.resize(usual);
   return ok;
@@ -363,6 +453,7 @@ int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
   ok = shootList<BrowseOpcine>(frame, outDir, "browse_opcine", "update_tbopcine") && ok;
   ok = shootTree(frame, outDir) && ok;
   ok = shootRegister(frame, outDir) && ok;
+  ok = shootSending(frame, outDir) && ok;
 
   ensureParameterRecord(frame.mainThread().context());
   frame.start(factoryOf<UpdateAPLPARAM>());

@@ -1,5 +1,6 @@
 // The program's main windows rendered to PNG files without a display: the frame, the list of
-// kinds of calculation with its rows, its update form, the parameter form, the logo and the
+// kinds of calculation with its rows, its update form, the parameter form, the sending windows
+// with a copy dialog, the list of forms with page A and its page B rows, the logo and the
 // About window. Nothing asks the user anything; a message that would show goes to stderr.
 #pragma once
 

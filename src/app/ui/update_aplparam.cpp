@@ -3,6 +3,7 @@
 #include <QComboBox>
 
 #include "app/parameter_checks.h"
+#include "app/parameter_folders.h"
 #include "frame/ui/file_drop.h"
 
 namespace obrazac::ui {
@@ -143,7 +144,19 @@ int UpdateAPLPARAM::takeAccepted(int control) {
   if (control == kJMBG) failure = checkParameterField(record(), "APL:JMBG");
   if (control == kSpremi) failure = checkParameterSave(record());
   if (failure) return refuse(*failure);
+  warnOfMissingFolder(control);
   return UpdateForm::takeAccepted(control);
+}
+
+// A folder that does not exist is only told: the user may make it before the first run.
+void UpdateAPLPARAM::warnOfMissingFolder(int control) {
+  const char* field = control == kRadDir     ? "RADDIR"
+                      : control == kUlazDir  ? "ULAZDIR"
+                      : control == kIzlazDir ? "IZLAZDIR"
+                                             : nullptr;
+  if (!field) return;
+  const std::string warning = missingFolderWarning(record(), field, thread().context().workDir());
+  if (!warning.empty()) desktop().prompter.message(QString::fromStdString(warning));
 }
 
 }  // namespace obrazac::ui

@@ -1,7 +1,8 @@
 // UpdateAPLPARAM: the form of the installation's parameter record (record 1 of APLPARAM.DAT):
 // the authorised person who prepares and sends the reports, the seat with its municipality
 // code, and the working, input and output folders. It always changes record 1, whatever it was
-// called with, stays silent on closing and saves only on "Spremi".
+// called with, stays silent on closing and saves only on "Spremi". A folder entered that does
+// not exist is warned of.
 #pragma once
 
 #include "frame/ui/update_form.h"
@@ -47,6 +48,8 @@ class UpdateAPLPARAM final : public UpdateForm {
   void redisplay() override;
 
  private:
+  void warnOfMissingFolder(int control);
+
   FileDrop* seat_ = nullptr;
 };
 

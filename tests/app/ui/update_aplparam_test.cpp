@@ -66,6 +66,19 @@ TEST_F(UpdateAplparamTest, FirstUseCreatesRecordOneWithTheDefaultsAndOpensItForC
   EXPECT_TRUE(prompter_.shown.empty()) << prompter_.texts().join("\n").toStdString();
 }
 
+TEST_F(UpdateAplparamTest, AFolderThatDoesNotExistIsWarnedOfAndKept) {
+  std::filesystem::create_directories(dir_.path() / "ulaz");
+  UpdateAPLPARAM* form = openFromMenu();
+  enter(edit(form, UpdateAPLPARAM::kUlazDir), "ulaz\\");
+  EXPECT_TRUE(prompter_.shown.empty()) << prompter_.texts().join("\n").toStdString();
+  enter(edit(form, UpdateAPLPARAM::kIzlazDir), "nema\\");
+  const auto missing = dir_.path() / "nema/";
+  EXPECT_EQ(
+      prompter_.texts(),
+      QStringList{QString::fromStdString("Upozorenje: mapa " + missing.string() + " ne postoji")});
+  EXPECT_EQ(edit(form, UpdateAPLPARAM::kIzlazDir)->text(), "nema\\");
+}
+
 TEST_F(UpdateAplparamTest, LeavingAnIdentifierWithAWrongCheckDigitKeepsTheUserThere) {
   UpdateAPLPARAM* form = openFromMenu();
   struct Case {
