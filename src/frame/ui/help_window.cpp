@@ -119,7 +119,7 @@ HelpWindow::HelpWindow(Desktop& desktop, std::shared_ptr<ProcedureThread> thread
     return b;
   };
   QPushButton* back = button("&Natrag", "Natrag", kBack);
-  QPushButton* forward = button("Na&prijed", "Naprijed", kForward);
+  QPushButton* forward = button("Naprije&d", "Naprijed", kForward);
   buttons->addStretch(1);
   button("&Zatvori", "Zatvori", kClose);
   buttons_.emplace_back(kClose, response::kCancelled);
