@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renders the desktop program's main windows to PNG without a display: a fresh working folder
-# with the sample installation (code lists, control table and its tree, municipalities), then
-# the program in its screenshot mode on the offscreen platform.
+# Renders the desktop program's windows to PNG without a display, at 100 % and again at 150 %
+# scaling: a fresh working folder with the sample installation (code lists, control table and
+# its tree, municipalities), then the program in its screenshot mode on the offscreen platform.
 # Usage: scripts/screenshots.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 build="$1"
@@ -18,6 +18,11 @@ demo="$out/demo"
   --from 1 --to 30 --date 15.12.2025 >/dev/null 2>&1
 QT_QPA_PLATFORM=offscreen "$build/obrazac" --dir "$data" --settings "$out/tk_2005.INI" \
   --screenshots "$out"
+# The same windows at 150 % scaling: their texts must fit there too.
+mkdir -p "$out/scale150"
+cp -r "$demo" "$out/scale150/demo"
+QT_SCALE_FACTOR=1.5 QT_QPA_PLATFORM=offscreen "$build/obrazac" --dir "$data" \
+  --settings "$out/scale150/tk_2005.INI" --screenshots "$out/scale150"
 for report in "page-a --link 001500101" "page-b --link 001500101" "municipalities"; do
   name="print_${report%% *}"
   "$build/obrazac-cli" --dir "$demo" print $report --pdf "$out/$name.pdf" --pages 1-2 2>/dev/null

@@ -28,12 +28,16 @@
 #include "codelists/ui/browse_vrste_uplata.h"
 #include "codelists/ui/stablo.h"
 #include "frame/ui/dialog_units.h"
+#include "frame/ui/help_window.h"
 #include "frame/ui/report_printer.h"
 #include "frame/ui/toolbar_icons.h"
 #include "register/ui/browse_firme.h"
 #include "submission/ui/browse_tbobrazaca.h"
 #include "submission/ui/new_form_obrazac.h"
 #include "submission/ui/new_preuzmi_podatke.h"
+#include "transfer/ui/export_datoteka.h"
+#include "transfer/ui/import_datoteka.h"
+#include "transfer/ui/preuzmi_zaposlene.h"
 
 namespace obrazac::ui {
 namespace {
@@ -163,9 +167,12 @@ void MainFrame::buildMenus() {
   item(services, "&5. Formalna kontrola sloga za VELOR", {}, "KontrolaIzlaza",
        [this] { start(factoryOf<KontrolaIzlaza>()); });
   services->addSeparator();
-  item(services, "&6. Export datoteka", {}, "ExportDatoteka", {});
-  item(services, "&7. Import datoteka", {}, "ImportDatoteka", {});
-  item(services, "&8. Preuzimanje podatka iz 2004", {}, "PreuzmiZaposlene", {});
+  item(services, "&6. Export datoteka", {}, "ExportDatoteka",
+       [this] { start(factoryOf<ExportDatoteka>()); });
+  item(services, "&7. Import datoteka", {}, "ImportDatoteka",
+       [this] { start(factoryOf<ImportDatoteka>()); });
+  item(services, "&8. Preuzimanje podatka iz 2004", {}, "PreuzmiZaposlene",
+       [this] { start(factoryOf<PreuzmiZaposlene>()); });
   services->addSeparator();
   item(services, "&9. Izbor i podešavanje pisača ...", "Setup printer", "PrintSetup",
        [this] { setUpPrinter(); });
@@ -190,11 +197,11 @@ void MainFrame::buildMenus() {
   help->menuAction()->setStatusTip("Windows Help");
   item(help, "&O programu", {}, "AboutProgram", [this] { start(factoryOf<AboutProgram>()); });
   item(help, "&Sadržaj", "View the contents of the help file", "HelpContents",
-       [this] { showHelpTopic(); });
+       [this] { HelpWindow::open(desktop_, "~T1.0"); });
   item(help, "&Pretraživanje Uputa...", "Search for help on a subject", "HelpSearch",
-       [this] { showHelpTopic(); });
+       [this] { HelpWindow::open(desktop_, "~T1.0", HelpWindow::Tab::Search); });
   item(help, "&Kako koristiti Upute", "How to use Windows Help", "HelpOnHelp",
-       [this] { showHelpTopic(); });
+       [this] { HelpWindow::open(desktop_, "HelpOnHelp"); });
 }
 
 QAction* MainFrame::action(const QString& name) const {
@@ -241,11 +248,6 @@ void MainFrame::editAction(const char* slot) {
   if (QWidget* w = QApplication::focusWidget())
     if (w->metaObject()->indexOfMethod(QByteArray(slot) + "()") >= 0)
       QMetaObject::invokeMethod(w, slot);
-}
-
-void MainFrame::showHelpTopic() {
-  desktop_.prompter.message(
-      QString::fromUtf8("Upute za rad (Obrazac.hlp) nisu instalirane na ovom računalu."));
 }
 
 void MainFrame::setUpPrinter() {
@@ -373,6 +375,17 @@ ProcedureWindow* MainFrame::activeWindow() const {
 
 void MainFrame::activate(ProcedureWindow& w) {
   if (auto* sub = qobject_cast<QMdiSubWindow*>(w.container())) mdi_->setActiveSubWindow(sub);
+}
+
+// The frame keeps the parameter table open for its whole life, except while an import
+// replaces the table files.
+void MainFrame::holdTables(bool hold) {
+  if (!hold && aplOpened_) {
+    thread_->close("APL");
+    aplOpened_ = false;
+  } else if (hold && !aplOpened_) {
+    aplOpened_ = thread_->open("APL") == 0;
+  }
 }
 
 void MainFrame::subWindowActivated(QMdiSubWindow* sub) {

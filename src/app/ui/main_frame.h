@@ -52,6 +52,7 @@ class MainFrame final : public QMainWindow, public WindowHost, public ToolbarVie
   void show(ProcedureWindow& w) override;
   ProcedureWindow* activeWindow() const override;
   void activate(ProcedureWindow& w) override;
+  void holdTables(bool hold) override;
   // ToolbarView
   void showToolbar(const ToolbarState& state) override;
 
@@ -75,7 +76,6 @@ class MainFrame final : public QMainWindow, public WindowHost, public ToolbarVie
   void fillWindowMenu();
   void arrangeIcons();
   void openParameters();
-  void showHelpTopic();
   void setUpPrinter();
   void editAction(const char* slot);
   void updateStatusZones();

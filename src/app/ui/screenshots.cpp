@@ -35,6 +35,7 @@
 #include "codelists/ui/browse_vrste_obveznika.h"
 #include "codelists/ui/browse_vrste_uplata.h"
 #include "codelists/ui/stablo.h"
+#include "frame/ui/help_window.h"
 #include "frame/ui/print_preview.h"
 #include "frame/ui/progress_window.h"
 #include "prints/page_a_print.h"
@@ -49,6 +50,10 @@
 #include "submission/ui/new_cit_obrazac_a.h"
 #include "submission/ui/new_form_obrazac.h"
 #include "submission/ui/new_preuzmi_podatke.h"
+#include "transfer/ui/export_datoteka.h"
+#include "transfer/ui/import_datoteka.h"
+#include "transfer/ui/pitanje_da_ne.h"
+#include "transfer/ui/preuzmi_zaposlene.h"
 
 namespace obrazac::ui {
 namespace {
@@ -113,6 +118,33 @@ bool shootList(MainFrame& frame, const QString& outDir, const QString& name,
     settle();
     ok = save(frame, outDir, form) && ok;
   }
+  closeAll(frame);
+  return ok;
+}
+
+// A window of fixed size as the user first sees it, alone in the frame.
+template <class W>
+bool shootWindow(MainFrame& frame, const QString& outDir, const QString& name) {
+  frame.start(factoryOf<W>());
+  settle();
+  bool ok = false;
+  if (auto* sub = frame.mdiArea()->currentSubWindow()) ok = save(*sub, outDir, name);
+  closeAll(frame);
+  return ok;
+}
+
+// The manual at the parameters' page, then its search for a word.
+bool shootHelp(MainFrame& frame, const QString& outDir) {
+  HelpWindow* help = HelpWindow::open(frame.desktop(), "~T5.0");
+  if (!help) return false;
+  settle();
+  help->container()->move(10, 10);
+  help->container()->resize(860, 540);
+  settle();
+  bool ok = save(frame, outDir, "help_window");
+  help->search("zbirna");
+  settle();
+  ok = save(frame, outDir, "help_search") && ok;
   closeAll(frame);
   return ok;
 }
@@ -475,6 +507,11 @@ int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
     ok = save(*sub, outDir, "about_program") && ok;
   closeAll(frame);
   ok = checkScreenshots(frame, outDir) && ok;
+  ok = shootWindow<ExportDatoteka>(frame, outDir, "export_datoteka") && ok;
+  ok = shootWindow<ImportDatoteka>(frame, outDir, "import_datoteka") && ok;
+  ok = shootWindow<PitanjeDaNe>(frame, outDir, "pitanje_da_ne") && ok;
+  ok = shootWindow<PreuzmiZaposlene>(frame, outDir, "preuzmi_zaposlene") && ok;
+  ok = shootHelp(frame, outDir) && ok;
   ok = reportScreenshots(frame.desktop(), outDir) && ok;
   frame.close();
   return ok ? 0 : 1;

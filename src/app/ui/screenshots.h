@@ -1,7 +1,9 @@
-// The program's main windows rendered to PNG files without a display: the frame, the list of
-// kinds of calculation with its rows, its update form, the parameter form, the sending windows
-// with a copy dialog, the list of forms with page A and its page B rows, the logo and the
-// About window. Nothing asks the user anything; a message that would show goes to stderr.
+// The program's windows rendered to PNG files without a display: the frame and its menus, the
+// code lists with their forms, the tree, the parameter form, the obligors and employees, the
+// sending windows with a copy dialog, the list of forms with page A and its page B rows, the
+// check windows, the transfer windows, the manual, the logo, the About window, and the progress
+// window and print preview of the reports. Nothing asks the user anything; a message that would
+// show goes to stderr.
 #pragma once
 
 #include <QString>

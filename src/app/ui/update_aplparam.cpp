@@ -93,6 +93,7 @@ UpdateAPLPARAM::UpdateAPLPARAM(Desktop& desktop, std::shared_ptr<ProcedureThread
   allowRequests(false, true, false);
   setWindowTitle("Promjena aplikacijskih parametara");
   setStatusTip("Upute za rad");
+  setHelpTopic("~T5.0");
   setDialogSize(307, 202);
   seat_ = new FileDrop(*this, "OPC", "KEYNAZIV", "NAZIV", kSjediste);
   seat_->onChoose = [this](const Record& opc) {

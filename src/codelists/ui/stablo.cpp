@@ -8,6 +8,7 @@
 #include "codelists/ui/azur_veznatab.h"
 #include "codelists/ui/code_list_print.h"
 #include "data/codepage.h"
+#include "frame/ui/box_reporter.h"
 #include "prints/control_table_report.h"
 
 namespace obrazac::ui {
@@ -32,24 +33,6 @@ constexpr ControlDescription kControls[] = {
 };
 
 constexpr int kShownChars = 200;
-
-// What the print of the control table says as it goes, shown in message boxes.
-class BoxReporter final : public RunReporter {
- public:
-  explicit BoxReporter(Prompter& prompter) : prompter_(prompter) {}
-  void status(std::string_view) override {}
-  void message(std::string_view text) override {
-    prompter_.message(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-  }
-  Answer ask(std::string_view text, bool withCancel) override {
-    return prompter_.show(QString(), QString::fromUtf8(text.data(), static_cast<int>(text.size())),
-                          Icon::Question, withCancel ? Buttons::YesNoCancel : Buttons::YesNo,
-                          Answer::Yes);
-  }
-
- private:
-  Prompter& prompter_;
-};
 
 }  // namespace
 

@@ -39,7 +39,8 @@ struct ControlDescription {
   const char* choices = nullptr;  // "DA|NE": a drop list's or option group's choices; a check
                                   // box's value when checked and when not (default "1|0")
   // Where the window fixes the control: its place and size in dialog units of the window font.
-  // A placed control stays out of the rows; a display field without a field shows its prompt.
+  // A placed control stays out of the rows; a display field without a field shows its prompt as a
+  // caption.
   int x = -1, y = -1;
   int width = 0, height = 0;  // 0: the control's own size
 };

@@ -24,6 +24,9 @@ class WindowHost {
   virtual void show(ProcedureWindow& w) = 0;
   virtual ProcedureWindow* activeWindow() const = 0;
   virtual void activate(ProcedureWindow& w) = 0;
+  // The host lets go of the tables it holds open itself while a run replaces their files
+  // (false), and takes them again afterwards (true).
+  virtual void holdTables(bool hold) { (void)hold; }
 };
 
 // Each window a top-level window of its own: for a program part shown without the frame.

@@ -12,6 +12,7 @@
 
 #include "frame/ui/browse_list.h"
 #include "frame/ui/dialog_units.h"
+#include "frame/ui/help_window.h"
 #include "frame/ui/window_keys.h"
 
 namespace obrazac::ui {
@@ -488,8 +489,7 @@ void ProcedureWindow::updateToolbar() {
 }
 
 void ProcedureWindow::showHelp() {
-  desktop_.prompter.message(
-      QString::fromUtf8("Upute za rad (Obrazac.hlp) nisu instalirane na ovom računalu."));
+  HelpWindow::open(desktop_, helpTopic_.isEmpty() ? procedure_ : helpTopic_);
 }
 
 // --- window system events --------------------------------------------------------------------

@@ -82,6 +82,8 @@ class ProcedureWindow : public QWidget {
   bool isOpened() const { return opened_; }
   bool isDead() const { return dead_; }
   bool inCall() const { return inCall_; }
+  // Whether the procedure has tables open (a run that replaces their files waits for it).
+  bool holdsTables() const { return !dead_ && !openedTables_.empty(); }
   ToolbarDispatcher* toolbar() { return toolbar_.get(); }
   // The window the host put this one into (an MDI child window), or this one.
   QWidget* container();
@@ -130,7 +132,9 @@ class ProcedureWindow : public QWidget {
   void callOnThread(ProcedureWindow* callee, int request, Done then);
   // Shows the frame's toolbar as this window's current target has it, when the window is active.
   void updateToolbar();
+  // Brings up the manual at the window's help topic (its procedure name unless set).
   virtual void showHelp();
+  void setHelpTopic(const QString& topic) { helpTopic_ = topic; }
 
   // Window size and place in dialog units of the window font.
   void setDialogSize(int width, int height);
@@ -220,6 +224,7 @@ class ProcedureWindow : public QWidget {
   Desktop& desktop_;
   std::shared_ptr<ProcedureThread> thread_;
   QString procedure_;
+  QString helpTopic_;
   FieldBinder* binder_;
   int refusals_ = 0;
   Done done_;

@@ -69,7 +69,10 @@ class Builder {
     QWidget* w = made(d.id);
     if (!w && d.kind == ControlKind::Button) w = new QPushButton(utf8(d.prompt), &window_);
     if (!w) w = make(d, &window_);
-    if (auto* label = qobject_cast<QLabel*>(w); label && !d.field) label->setText(utf8(d.prompt));
+    if (auto* label = qobject_cast<QLabel*>(w); label && !d.field) {
+      label->setText(utf8(d.prompt));
+      label->setFrameShape(QFrame::NoFrame);  // a caption, not a value
+    }
     const DialogUnits du(window_.font());
     w->move(du.point(d.x, d.y));
     if (d.width > 0)

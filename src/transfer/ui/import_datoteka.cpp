@@ -1,0 +1,95 @@
+#include "transfer/ui/import_datoteka.h"
+
+#include "frame/ui/box_reporter.h"
+#include "frame/ui/table_holders.h"
+#include "transfer/export_import.h"
+#include "transfer/table_files.h"
+#include "transfer/ui/folder_text.h"
+#include "transfer/ui/pitanje_da_ne.h"
+
+namespace obrazac::ui {
+namespace {
+
+using K = ControlKind;
+using W = ImportDatoteka;
+
+constexpr ControlDescription kControls[] = {
+    {.kind = K::Display, .id = W::kPrompt, .prompt = "Ulazni pretinac", .x = 7, .y = 10},
+    {.id = W::kSource,
+     .prompt = "Ulazni pretinac",
+     .field = "source",
+     .picture = "s255",
+     .x = 66,
+     .y = 8,
+     .width = 248,
+     .height = 12},
+    {.kind = K::Display, .id = W::kWarning, .prompt = "VAŽNA NAPOMENA:", .x = 7, .y = 32},
+    {.kind = K::Display,
+     .id = W::kWarningText,
+     .prompt = "Postojeći podaci biti će zamijenjeni podacima iz ulaznog pretinca!",
+     .x = 7,
+     .y = 44,
+     .width = 307,
+     .height = 10},
+    {.kind = K::Button,
+     .id = W::kPreuzmi,
+     .prompt = "&Preuzmi",
+     .role = ButtonRole::Ok,
+     .x = 198,
+     .y = 90,
+     .width = 54,
+     .height = 14},
+    {.kind = K::Button,
+     .id = W::kOdustani,
+     .prompt = "&Odustani",
+     .role = ButtonRole::Cancel,
+     .x = 258,
+     .y = 90,
+     .width = 56,
+     .height = 14},
+};
+
+}  // namespace
+
+ImportDatoteka::ImportDatoteka(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
+    : ProcedureWindow(desktop, std::move(thread), "ImportDatoteka"),
+      source_(folderField(desktop.workDir / "export")) {
+  setWindowTitle("Import podataka");
+  setResizable(false);
+  setDialogSize(321, 112);
+  describe(kControls);
+}
+
+void ImportDatoteka::declare() {
+  firstField_ = kSource;
+}
+
+std::optional<FieldRef> ImportDatoteka::stateField(std::string_view name) {
+  if (name == "source") return FieldRef(source_, "source");
+  return std::nullopt;
+}
+
+int ImportDatoteka::takeAccepted(int control) {
+  if (control != kPreuzmi) return ProcedureWindow::takeAccepted(control);
+  if (!findFileIgnoringCase(folderPath(source_), "TBPOSLOD.DAT")) {
+    desktop().prompter.message(QString::fromUtf8("Greška. Pogrešan pretinac!"));
+    select(kSource);
+    return level::kNotify;
+  }
+  callOnThread(new PitanjeDaNe(desktop(), threadHandle()), request::kNone, [this](int answer) {
+    if (answer == response::kCompleted) replaceData();
+  });
+  return level::kNotify;
+}
+
+// The user said yes: no window may keep a table open while its file is replaced, the frame's
+// own included.
+void ImportDatoteka::replaceData() {
+  if (!closeWindowsHoldingTables(*this)) return;
+  ConfirmedReporter reporter(desktop().prompter);
+  desktop().host.holdTables(false);
+  importData(desktop().workDir, folderPath(source_), reporter);
+  desktop().host.holdTables(true);
+}
+
+}  // namespace obrazac::ui
