@@ -9,7 +9,7 @@
 #include "app/application_parameters.h"
 #include "check/findings_transcript.h"
 #include "check/formal_control.h"
-#include "check/ui/background_run.h"
+#include "frame/ui/background_run.h"
 #include "check/ui/browse_izlaz.h"
 #include "check/ui/browse_izlaz_greske.h"
 #include "check/ui/file_choice.h"

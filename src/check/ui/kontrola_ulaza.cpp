@@ -7,7 +7,7 @@
 
 #include "app/application_parameters.h"
 #include "check/input_selection_checks.h"
-#include "check/ui/background_run.h"
+#include "frame/ui/background_run.h"
 #include "check/ui/file_choice.h"
 #include "check/ui/pregled_gresaka.h"
 #include "check/ui/win_izvjesce.h"

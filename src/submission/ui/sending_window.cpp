@@ -10,10 +10,10 @@
 #include "data/codepage.h"
 #include "data/fixed_width.h"
 #include "form/form_request.h"
+#include "frame/ui/background_run.h"
 #include "frame/ui/file_drop.h"
 #include "prints/page_a_print.h"
 #include "submission/collective_assembly.h"
-#include "submission/ui/background_run.h"
 #include "submission/ui/browse_fileovi.h"
 #include "submission/ui/copy_dialog.h"
 #include "submission/ui/form_prints.h"
@@ -201,9 +201,10 @@ SendingWindow::SendingWindow(Desktop& desktop, std::shared_ptr<ProcedureThread> 
     binder().show(kVrstaUplate);
     checkEntry(kVrstaUplate);
   };
-  run_ = new BackgroundRun(this);
-  run_->onStatus = [this](const QString& text) { setStatus(text); };
-  run_->onMessage = [this](const QString& text) { this->desktop().prompter.message(text); };
+  run_ = new BackgroundRun(desktop.workDir, this);
+  connect(run_, &BackgroundRun::status, this, [this](const QString& text) { setStatus(text); });
+  connect(run_, &BackgroundRun::message, this,
+          [this](const QString& text) { this->desktop().prompter.message(text); });
   describe(controlsOf(kind),
            {{kObveznik, obligors_->combo()}, {kVrstaUplateLista, paymentTypes_->combo()}});
   setDialogSize(380, 300);
@@ -368,19 +369,13 @@ void SendingWindow::focusEntry(form::HeaderField field) {
 void SendingWindow::runInBackground(std::function<void(Context&, RunReporter&)> work,
                                     std::function<void()> done) {
   sendingState().result = StepResult::Running;
-  const fs::path workDir = thread().context().workDir();
   setCursor(Qt::BusyCursor);
   QPointer<SendingWindow> self(this);
-  run_->start(
-      [workDir, work = std::move(work)](RunReporter& reporter) {
-        Context ctx(workDir);
-        work(ctx, reporter);
-      },
-      [self, done = std::move(done)] {
-        if (!self) return;
-        self->unsetCursor();
-        done();
-      });
+  run_->start(std::move(work), [self, done = std::move(done)] {
+    if (!self) return;
+    self->unsetCursor();
+    done();
+  });
 }
 
 void SendingWindow::finishRun(const submission::SendingOutcome& outcome, form::CollectiveJob job) {

@@ -277,6 +277,7 @@ TEST_F(CheckWindows, TheProgramAnswersWhileTheControlRunsAndClosingAsksToStopIt)
   ASSERT_TRUE(w->running());
   ASSERT_TRUE(waitUntil([&] { return texts.size() >= 3; }, 60000));
   EXPECT_GE(ticks, 3);
+  timer.stop();  // the window goes away below
 
   // Closing asks; No keeps the run and the window, Yes stops the run and then closes it.
   ASSERT_TRUE(w->running());

@@ -1,5 +1,6 @@
-#include "check/ui/background_run.h"
+#include "frame/ui/background_run.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 namespace obrazac::ui {
@@ -10,17 +11,31 @@ QString fromUtf8(std::string_view text) {
 }
 }  // namespace
 
-// What the run says, taken on the run's thread: status texts are handed on, messages kept,
-// questions declined (the runs started here ask none).
+// What the run says, taken on the run's thread: status texts and messages are handed on (the
+// messages also kept for the end), questions wait for the window's answer.
 class BackgroundRun::Reporter final : public RunReporter {
  public:
   explicit Reporter(BackgroundRun& owner) : owner_(owner) {}
   void status(std::string_view text) override { owner_.postStatus(text); }
   void message(std::string_view text) override {
-    const std::lock_guard lock(owner_.mutex_);
-    owner_.messages_ << fromUtf8(text);
+    const QString shown = fromUtf8(text);
+    {
+      const std::lock_guard lock(owner_.mutex_);
+      owner_.messages_ << shown;
+    }
+    QMetaObject::invokeMethod(
+        &owner_, [o = &owner_, shown] { emit o->message(shown); }, Qt::QueuedConnection);
   }
-  Answer ask(std::string_view, bool) override { return Answer::No; }
+  Answer ask(std::string_view text, bool withCancel) override {
+    Answer answer = Answer::No;
+    QMetaObject::invokeMethod(
+        &owner_,
+        [&] {
+          if (owner_.onQuestion) answer = owner_.onQuestion(fromUtf8(text), withCancel);
+        },
+        Qt::BlockingQueuedConnection);
+    return answer;
+  }
   void progress(std::int64_t done, std::int64_t total) override {
     QMetaObject::invokeMethod(
         &owner_, [o = &owner_, done, total] { emit o->progress(done, total); },
@@ -40,10 +55,11 @@ BackgroundRun::~BackgroundRun() {
   if (thread_.joinable()) thread_.join();
 }
 
-bool BackgroundRun::start(Work work) {
+bool BackgroundRun::start(Work work, std::function<void()> done) {
   if (running_) return false;
   if (thread_.joinable()) thread_.join();
   running_ = true;
+  done_ = std::move(done);
   stop_ = false;
   messages_.clear();
   thread_ = std::thread([this, work = std::move(work)] {
@@ -80,6 +96,7 @@ void BackgroundRun::postStatus(std::string_view text) {
       Qt::QueuedConnection);
 }
 
+// Queued after the run's own texts, so the window has shown them before it reads the outcome.
 void BackgroundRun::end() {
   thread_.join();
   running_ = false;
@@ -88,7 +105,12 @@ void BackgroundRun::end() {
     const std::lock_guard lock(mutex_);
     messages.swap(messages_);
   }
+  if (auto done = std::move(done_)) done();
   emit finished(messages);
+}
+
+void BackgroundRun::wait() {
+  while (running_) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 }  // namespace obrazac::ui
