@@ -26,7 +26,7 @@
 #include "check/ui/kontrola_izlaza.h"
 #include "check/ui/kontrola_ulaza.h"
 #include "check/ui/pregled_gresaka.h"
-#include "check/ui/win_izvjesce.h"
+#include "submission/ui/win_izvjesce.h"
 
 #include "codelists/ui/browse_opcine.h"
 #include "codelists/ui/browse_osnov_obracuna.h"

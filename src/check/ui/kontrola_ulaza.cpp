@@ -7,16 +7,16 @@
 
 #include "app/application_parameters.h"
 #include "check/input_selection_checks.h"
-#include "frame/ui/background_run.h"
-#include "check/ui/file_choice.h"
 #include "check/ui/pregled_gresaka.h"
-#include "check/ui/win_izvjesce.h"
 #include "check/ui/work_rows.h"
 #include "codelists/ui/code_drop_list.h"
 #include "data/codepage.h"
 #include "data/date.h"
 #include "data/fixed_width.h"
+#include "frame/ui/background_run.h"
+#include "frame/ui/input_file_dialog.h"
 #include "frame/ui/update_form.h"
+#include "submission/ui/win_izvjesce.h"
 
 namespace obrazac::ui {
 namespace {

@@ -1,10 +1,12 @@
 #include "submission/ui/new_preuzmi_podatke.h"
 
+#include <QPointer>
+
 #include "app/application_parameters.h"
 #include "data/codepage.h"
 #include "data/fixed_width.h"
-#include "submission/ui/input_file_dialog.h"
-#include "submission/ui/takeover_summary_window.h"
+#include "frame/ui/input_file_dialog.h"
+#include "submission/ui/win_izvjesce.h"
 #include "takeover/takeover_run.h"
 
 namespace obrazac::ui {
@@ -37,8 +39,10 @@ int NewPreuzmiPodatke::takeWindowEvent(const Event& e) {
 
 int NewPreuzmiPodatke::takeAccepted(int control) {
   if (control != kPopisDatoteka) return SendingWindow::takeAccepted(control);
-  const QString chosen = chooseInputFile(this, inputFile());
-  if (!chosen.isEmpty()) setInputFile(chosen);
+  QPointer<NewPreuzmiPodatke> self(this);
+  chooseInputFile(this, inputFile(), [self](const QString& path) {
+    if (self) self->setInputFile(path);
+  });
   return level::kNotify;
 }
 
@@ -57,10 +61,15 @@ void NewPreuzmiPodatke::process() {
           if (outcome->focus != form::HeaderField::None) focusEntry(outcome->focus);
           finishRun(outcome->sending, header->form.job);
         };
-        if (!outcome->summary.shown) return finish();
-        callOnThread(
-            new TakeoverSummaryWindow(desktop(), threadHandle(), outcome->summary, header->form),
-            request::kNone, [finish](int) { finish(); });
+        const submission::TakeoverSummary& read = outcome->summary;
+        if (!read.shown) return finish();
+        const form::SendingHeader& h = header->form;
+        const check::InputCheckSummary shown{read.read,        read.taken,        read.withMessage,
+                                             read.employerMB,  read.employerJmbg, h.firstDayValue(),
+                                             h.lastDayValue(), h.paymentType,     h.yearValue(),
+                                             h.monthValue()};
+        callOnThread(new WinIzvjesce(desktop(), threadHandle(), shown, read.note), request::kNone,
+                     [finish](int) { finish(); });
       });
 }
 

@@ -17,7 +17,7 @@
 #include "check/ui/line_pieces.h"
 #include "check/ui/pregled_gresaka.h"
 #include "check/ui/record_fields_display.h"
-#include "check/ui/win_izvjesce.h"
+#include "submission/ui/win_izvjesce.h"
 #include "data/codepage.h"
 #include "data/record_format.h"
 #include "frame/ui/print_preview.h"

@@ -12,7 +12,7 @@
 #include "submission/ui/new_form_obrazac.h"
 #include "submission/ui/new_preuzmi_podatke.h"
 #include "submission/ui/sending_state.h"
-#include "submission/ui/takeover_summary_window.h"
+#include "submission/ui/win_izvjesce.h"
 #include "support/cli_runner.h"
 #include "support/payment_fixture.h"
 #include "support/register_fixture.h"
@@ -300,13 +300,16 @@ TEST_F(SendingFromPaymentFile, ALineWithAnErrorShowsTheSummaryAndStopsTheRun) {
   enterHeader(w, "11", "1", "30");
   w->setInputFile(QString::fromStdString(input.string()));
   press(w, W::kObrada);
-  auto* summary = waitForActive<TakeoverSummaryWindow>();
+  auto* summary = waitForActive<WinIzvjesce>();
   ASSERT_NE(summary, nullptr);
-  EXPECT_EQ(summary->shown(TakeoverSummaryWindow::kUkupno).trimmed(), "2");
-  EXPECT_EQ(summary->shown(TakeoverSummaryWindow::kPreuzeto).trimmed(), "1");
-  EXPECT_EQ(summary->shown(TakeoverSummaryWindow::kNapomena),
-            QString::fromUtf8("Nakon obrade pregledajte popis grešaka "));
-  press(summary, TakeoverSummaryWindow::kZatvori);
+  const auto shown = [summary](int control) {
+    return qobject_cast<QLabel*>(summary->control(control))->text().trimmed();
+  };
+  EXPECT_EQ(shown(WinIzvjesce::kObradeno), "2");
+  EXPECT_EQ(shown(WinIzvjesce::kIspravni), "1");
+  EXPECT_EQ(shown(WinIzvjesce::kNapomena),
+            QString::fromUtf8("Nakon obrade pregledajte popis grešaka"));
+  press(summary, WinIzvjesce::kZatvori);
   ASSERT_TRUE(waitUntil([this, w] { return !w->busy() && active<NewPreuzmiPodatke>() == w; }));
   EXPECT_EQ(w->statusText(),
             QString::fromUtf8("Obrada je prekinuta, provjerite popis grešaka i upozorenja."));

@@ -1,6 +1,6 @@
-// WinIzvjesce, "Izvješće o obavljenoj obradi": the summary of an input check or a takeover run,
-// shown with the values of the run that opened it: the three counts, the selection the lines
-// were compared with, and a note line.
+// WinIzvjesce, "Izvješće o obavljenoj obradi": the summary of an input check or of the takeover's
+// reading of a payroll file (the same counts), shown with the values of the run that opened it:
+// the three counts, the selection the lines were compared with, and a note line.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "check/ui/win_izvjesce.h"
+#include "submission/ui/win_izvjesce.h"
 
 #include "data/codepage.h"
 
