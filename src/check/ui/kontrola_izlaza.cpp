@@ -104,8 +104,8 @@ class BoxReporter final : public RunReporter {
 }  // namespace
 
 KontrolaIzlaza::KontrolaIzlaza(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
-    : ProcedureWindow(desktop, std::move(thread), "KontrolaIzlaza"),
-      run_(new BackgroundRun(desktop.workDir, this)) {
+    : CheckRunWindow(desktop, std::move(thread), "KontrolaIzlaza", kTijek, kBusyButtons,
+                     kStopQuestion) {
   setWindowTitle(QString::fromUtf8("Formalne kontrole datoteke za VELOR"));
   setDialogSize(302, 197);
   describe(kControls);
@@ -116,7 +116,6 @@ KontrolaIzlaza::KontrolaIzlaza(Desktop& desktop, std::shared_ptr<ProcedureThread
     }
   if (QWidget* progress = control(kTijek))
     progress->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  connect(run_, &BackgroundRun::status, this, &KontrolaIzlaza::showProgress);
 }
 
 std::optional<FieldRef> KontrolaIzlaza::stateField(std::string_view name) {
@@ -132,14 +131,6 @@ QString KontrolaIzlaza::file() const {
 void KontrolaIzlaza::setFile(const QString& path) {
   file_ = cp1250FromUtf8(path.toStdString());
   binder().show(kDatoteka);
-}
-
-QString KontrolaIzlaza::progressText() const {
-  return fromUtf8(utf8FromCp1250(clipRight(progress_)));
-}
-
-bool KontrolaIzlaza::running() const {
-  return run_->running();
 }
 
 bool KontrolaIzlaza::openTables() {
@@ -212,20 +203,6 @@ std::filesystem::path KontrolaIzlaza::chosenFile() {
   return parameterFolder(clipRight(file_), desktop().workDir);
 }
 
-void KontrolaIzlaza::showProgress(const QString& text) {
-  progress_ = cp1250FromUtf8(text.toStdString());
-  binder().show(kTijek);
-}
-
-void KontrolaIzlaza::setRunning(bool on) {
-  for (int id : kBusyButtons)
-    if (QWidget* w = control(id)) w->setEnabled(!on);
-  if (on)
-    setCursor(Qt::WaitCursor);
-  else
-    unsetCursor();
-}
-
 // "&Kontrola datoteke": the run goes on its own thread and context, which takes the work tables
 // exclusively and leaves them open shared at its end; this window's thread lets them go first.
 void KontrolaIzlaza::startControl() {
@@ -243,24 +220,10 @@ void KontrolaIzlaza::startControl() {
 
 void KontrolaIzlaza::controlEnded(const QStringList& messages) {
   setRunning(false);
-  if (closeWhenStopped_) return postClose();
+  if (closingAfterStop()) return postClose();
   for (const QString& m : messages) desktop().prompter.message(m);
   if (!messages.isEmpty() && messages.front().startsWith("Greška kod preuzimanja podataka"))
     select(kDatoteka);
-}
-
-// Closing during a run asks first; a stop is seen by the run within a few lines, and the window
-// closes once it has ended (the tables stay empty: no half result passes for the file's).
-int KontrolaIzlaza::takeCloseEvent() {
-  if (!running()) return level::kBenign;
-  if (!closeWhenStopped_) {
-    const Answer a = desktop().prompter.show(QString(), QString::fromUtf8(kStopQuestion),
-                                             Icon::Question, Buttons::YesNo, Answer::No);
-    if (a != Answer::Yes) return level::kNotify;
-    closeWhenStopped_ = true;
-    run_->requestStop();
-  }
-  return level::kNotify;
 }
 
 // "Prijepis u txt file": a process under the progress window, on its own thread.
@@ -286,7 +249,7 @@ void KontrolaIzlaza::startTranscript() {
       if (m.startsWith("Formiran je izlazni file")) showProgress(m);
       desktop().prompter.message(m);
     }
-    if (closeWhenStopped_) postClose();
+    if (closingAfterStop()) postClose();
   });
   run_->start([](Context& ctx, RunReporter& reporter) { check::writeTranscript(ctx, reporter); });
 }

@@ -8,15 +8,13 @@
 #include <QPointer>
 #include <string>
 
+#include "check/ui/check_run_window.h"
 #include "data/date.h"
-#include "frame/ui/procedure_window.h"
 #include "frame/ui/progress_window.h"
 
 namespace obrazac::ui {
 
-class BackgroundRun;
-
-class KontrolaIzlaza final : public ProcedureWindow {
+class KontrolaIzlaza final : public CheckRunWindow {
   Q_OBJECT
 
  public:
@@ -38,11 +36,9 @@ class KontrolaIzlaza final : public ProcedureWindow {
 
   KontrolaIzlaza(Desktop& desktop, std::shared_ptr<ProcedureThread> thread);
 
-  // The file field (GLO:UlazFile, UTF-8) and the progress and result text.
+  // The file field (GLO:UlazFile, UTF-8).
   QString file() const;
   void setFile(const QString& path);
-  QString progressText() const;
-  bool running() const;
   // The progress window of the transcript while it runs.
   ProgressWindow* transcriptProgress() const { return transcriptProgress_; }
 
@@ -55,14 +51,12 @@ class KontrolaIzlaza final : public ProcedureWindow {
   bool openTables() override;
   int takeAccepted(int control) override;
   int takeWindowEvent(const Event& e) override;
-  int takeCloseEvent() override;
   std::optional<FieldRef> stateField(std::string_view name) override;
 
  private:
   enum Procedure { kBrowseIzlazGreske = 1, kBrowseIzlaz = 2 };
 
   std::filesystem::path chosenFile();
-  void showProgress(const QString& text);
   void startControl();
   void controlEnded(const QStringList& messages);
   void startTranscript();
@@ -71,15 +65,11 @@ class KontrolaIzlaza final : public ProcedureWindow {
   void printPageB();
   void printFindings();
   void chooseFile();
-  void setRunning(bool on);
 
-  BackgroundRun* run_;
   QPointer<ProgressWindow> transcriptProgress_;
   std::shared_ptr<const Clock> clock_ = std::make_shared<SystemClock>();
-  bool closeWhenStopped_ = false;
   bool prepared_ = false;  // the opening's values have been set
   std::string file_;       // Windows-1250, as GLO:UlazFile holds it
-  std::string progress_;   // the progress and result line
 };
 
 }  // namespace obrazac::ui

@@ -92,17 +92,16 @@ std::string utf8Of(const std::string& cp1250) {
 }  // namespace
 
 KontrolaUlaza::KontrolaUlaza(Desktop& desktop, std::shared_ptr<ProcedureThread> thread)
-    : ProcedureWindow(desktop, std::move(thread), "kontrolaUlaza"),
+    : CheckRunWindow(desktop, std::move(thread), "kontrolaUlaza", kTijek, kBusyButtons,
+                     kStopQuestion),
       employers_(new QComboBox(this)),
-      paymentTypes_(new QComboBox(this)),
-      run_(new BackgroundRun(desktop.workDir, this)) {
+      paymentTypes_(new QComboBox(this)) {
   setWindowTitle(QString::fromUtf8("Kontrola ulaznih podataka"));
   setDialogSize(391, 138);
   describe(kControls, {{kObveznik, employers_}, {kVrstaUplateIzbor, paymentTypes_}});
   paymentTypes_->setToolTip(QString::fromUtf8("Šifra"));
   connect(employers_, &QComboBox::activated, this, &KontrolaUlaza::employerChosen);
   connect(paymentTypes_, &QComboBox::activated, this, &KontrolaUlaza::paymentTypeChosen);
-  connect(run_, &BackgroundRun::status, this, &KontrolaUlaza::showProgress);
   connect(run_, &BackgroundRun::finished, this, &KontrolaUlaza::checkEnded);
   const QDate today = QDate::currentDate();
   obrGod_ = ispGod_ = today.year();
@@ -258,28 +257,6 @@ check::InputSelection KontrolaUlaza::selection() {
   return s;
 }
 
-QString KontrolaUlaza::progressText() const {
-  return fromUtf8(utf8Of(progress_));
-}
-
-bool KontrolaUlaza::running() const {
-  return run_->running();
-}
-
-void KontrolaUlaza::showProgress(const QString& text) {
-  progress_ = cp1250FromUtf8(text.toStdString());
-  binder().show(kTijek);
-}
-
-void KontrolaUlaza::setRunning(bool on) {
-  for (int id : kBusyButtons)
-    if (QWidget* w = control(id)) w->setEnabled(!on);
-  if (on)
-    setCursor(Qt::WaitCursor);
-  else
-    unsetCursor();
-}
-
 // "&Kontrola podataka": the run on its own thread and context, which leaves the work tables open
 // shared at its end; the lists the buttons open read them on this window's thread.
 void KontrolaUlaza::startCheck() {
@@ -296,7 +273,7 @@ void KontrolaUlaza::checkEnded(const QStringList& messages) {
   setRunning(false);
   outcome_ = pending_ ? *pending_ : check::InputCheckOutcome{};
   pending_.reset();
-  if (closeWhenStopped_) return postClose();
+  if (closingAfterStop()) return postClose();
   for (const QString& m : messages) desktop().prompter.message(m);
   if (!outcome_.status.ok()) {
     if (const int c = binder().controlOf(outcome_.failedField)) select(c);
@@ -304,18 +281,6 @@ void KontrolaUlaza::checkEnded(const QStringList& messages) {
   }
   summary_ = outcome_.summary;
   callProcedure(kWinIzvjesce, request::kNone, [](int) {});
-}
-
-int KontrolaUlaza::takeCloseEvent() {
-  if (!running()) return level::kBenign;
-  if (!closeWhenStopped_) {
-    const Answer a = desktop().prompter.show(QString(), QString::fromUtf8(kStopQuestion),
-                                             Icon::Question, Buttons::YesNo, Answer::No);
-    if (a != Answer::Yes) return level::kNotify;
-    closeWhenStopped_ = true;
-    run_->requestStop();
-  }
-  return level::kNotify;
 }
 
 }  // namespace obrazac::ui

@@ -7,16 +7,14 @@
 #include <string>
 
 #include "check/input_check_run.h"
+#include "check/ui/check_run_window.h"
 #include "data/date.h"
-#include "frame/ui/procedure_window.h"
 
 class QComboBox;
 
 namespace obrazac::ui {
 
-class BackgroundRun;
-
-class KontrolaUlaza final : public ProcedureWindow {
+class KontrolaUlaza final : public CheckRunWindow {
   Q_OBJECT
 
  public:
@@ -46,8 +44,6 @@ class KontrolaUlaza final : public ProcedureWindow {
 
   QComboBox* employers() const { return employers_; }
   QComboBox* paymentTypes() const { return paymentTypes_; }
-  QString progressText() const;
-  bool running() const;
   // The selection as the run takes it.
   check::InputSelection selection();
   // The summary of the last run (what the summary window showed).
@@ -62,7 +58,6 @@ class KontrolaUlaza final : public ProcedureWindow {
   bool openTables() override;
   int takeAccepted(int control) override;
   int takeWindowEvent(const Event& e) override;
-  int takeCloseEvent() override;
   std::optional<FieldRef> stateField(std::string_view name) override;
 
  private:
@@ -73,14 +68,10 @@ class KontrolaUlaza final : public ProcedureWindow {
   void paymentTypeChosen(int index);
   void startCheck();
   void checkEnded(const QStringList& messages);
-  void showProgress(const QString& text);
-  void setRunning(bool on);
 
   QComboBox* employers_;
   QComboBox* paymentTypes_;
-  BackgroundRun* run_;
   std::shared_ptr<const Clock> clock_ = std::make_shared<SystemClock>();
-  bool closeWhenStopped_ = false;
   bool prepared_ = false;                              // the opening's values have been set
   std::shared_ptr<check::InputCheckOutcome> pending_;  // what the running check fills
   check::InputCheckOutcome outcome_;
@@ -91,7 +82,6 @@ class KontrolaUlaza final : public ProcedureWindow {
   std::string vrsUpl_, vrsUplText_;
   int obrGod_ = 0, obrMje_ = 0, razdOd_ = 0, razdDo_ = 0, ispGod_ = 0, ispMje_ = 0;
   std::string ulazFile_;
-  std::string progress_;
 };
 
 }  // namespace obrazac::ui
