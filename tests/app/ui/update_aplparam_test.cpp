@@ -14,6 +14,7 @@ namespace {
 
 using testing::DesktopTest;
 using testing::enter;
+using testing::press;
 using testing::settle;
 using testing::waitUntil;
 
@@ -35,10 +36,6 @@ class UpdateAplparamTest : public DesktopTest {
     t.record().setInteger(0, 1);
     EXPECT_EQ(t.get("KEYRB"), 0);
     return t.record().display(field);
-  }
-  void press(UpdateAPLPARAM* form, int control) {
-    qobject_cast<QPushButton*>(form->control(control))->click();
-    settle();
   }
 };
 

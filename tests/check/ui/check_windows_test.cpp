@@ -17,12 +17,12 @@
 #include "check/ui/line_pieces.h"
 #include "check/ui/pregled_gresaka.h"
 #include "check/ui/record_fields_display.h"
-#include "submission/ui/win_izvjesce.h"
 #include "data/codepage.h"
 #include "data/record_format.h"
 #include "frame/ui/print_preview.h"
 #include "frame/ui/progress_window.h"
 #include "submission/control_number.h"
+#include "submission/ui/win_izvjesce.h"
 #include "support/payment_fixture.h"
 #include "support/sample_submission.h"
 #include "support/ui/desktop_fixture.h"
@@ -32,6 +32,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::DesktopTest;
+using testing::press;
 using testing::settle;
 using testing::waitUntil;
 
@@ -62,13 +63,6 @@ class CheckWindows : public DesktopTest {
     const fs::path path = dir_.path() / "izlaz" / name;
     obrazac::testing::writeFile(path, bytes);
     return path;
-  }
-
-  void press(ProcedureWindow* w, int control) {
-    auto* button = qobject_cast<QAbstractButton*>(w->control(control));
-    ASSERT_NE(button, nullptr) << control;
-    button->click();
-    settle();
   }
 
   KontrolaIzlaza* openFormalControl(const fs::path& file) {

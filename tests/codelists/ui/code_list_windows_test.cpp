@@ -21,6 +21,7 @@ namespace {
 
 using testing::DesktopTest;
 using testing::enter;
+using testing::press;
 using testing::settle;
 using testing::waitUntil;
 using L = CodeListBrowse;
@@ -200,10 +201,6 @@ class CodeListWindowsTest : public DesktopTest {
   L* openList(const char* menuItem) {
     frame_->action(menuItem)->trigger();
     return waitForActive<L>();
-  }
-  void press(ProcedureWindow* w, int control) {
-    qobject_cast<QAbstractButton*>(w->control(control))->click();
-    settle();
   }
   UpdateForm* waitForForm() { return waitForActive<UpdateForm>(); }
   bool formClosed() {

@@ -19,6 +19,7 @@ namespace obrazac::ui {
 namespace {
 
 using testing::DesktopTest;
+using testing::press;
 using testing::settle;
 using testing::waitUntil;
 using S = Stablo;
@@ -48,10 +49,6 @@ class StabloTest : public DesktopTest {
   S* openTree() {
     frame_->action("Stablo")->trigger();
     return waitForActive<S>();
-  }
-  void press(ProcedureWindow* w, int control) {
-    qobject_cast<QAbstractButton*>(w->control(control))->click();
-    settle();
   }
   // The item whose text starts with each of `path` in turn, opening the nodes on the way.
   QTreeWidgetItem* item(S* tree, QStringList path) {

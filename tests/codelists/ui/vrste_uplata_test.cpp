@@ -17,6 +17,7 @@ namespace {
 
 using testing::DesktopTest;
 using testing::enter;
+using testing::press;
 using testing::settle;
 using testing::waitUntil;
 using L = BrowseVrsteUplata;
@@ -42,10 +43,6 @@ class VrsteUplataTest : public DesktopTest {
   L* openList() {
     frame_->action("BrowseVrsteUplata")->trigger();
     return waitForActive<L>();
-  }
-  void press(ProcedureWindow* w, int control) {
-    qobject_cast<QAbstractButton*>(w->control(control))->click();
-    settle();
   }
   QLineEdit* edit(ProcedureWindow* w, int control) {
     return qobject_cast<QLineEdit*>(w->control(control));

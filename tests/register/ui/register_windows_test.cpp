@@ -21,6 +21,7 @@ namespace {
 
 using testing::DesktopTest;
 using testing::enter;
+using testing::press;
 using testing::settle;
 using testing::waitUntil;
 using B = BrowseFirme;
@@ -121,10 +122,6 @@ class RegisterWindowsTest : public DesktopTest {
   W* pressAndWait(ProcedureWindow* w, int control) {
     press(w, control);
     return waitForActive<W>();
-  }
-  void press(ProcedureWindow* w, int control) {
-    qobject_cast<QAbstractButton*>(w->control(control))->click();
-    settle();
   }
   void type(ProcedureWindow* w, const Typed& values) {
     for (const auto& [control, value] : values) {

@@ -14,6 +14,7 @@ namespace {
 
 using testing::DesktopTest;
 using testing::enter;
+using testing::press;
 using testing::settle;
 using testing::waitUntil;
 using F = UpdateArhivaTBOSIGUR;
@@ -54,10 +55,6 @@ class UpdateArhivaTest : public DesktopTest {
   QLineEdit* edit(F* form, int control) { return qobject_cast<QLineEdit*>(form->control(control)); }
   QString shown(F* form, int control) {
     return qobject_cast<QLabel*>(form->control(control))->text();
-  }
-  void press(F* form, int control) {
-    qobject_cast<QAbstractButton*>(form->control(control))->click();
-    settle();
   }
   std::int64_t rows() {
     Context ctx(dir_.path());

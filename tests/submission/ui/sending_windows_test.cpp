@@ -24,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::DesktopTest;
 using testing::enter;
+using testing::press;
 using testing::waitUntil;
 using W = SendingWindow;
 
@@ -52,10 +53,6 @@ class SendingWindows : public DesktopTest {
 
   static QLineEdit* entry(ProcedureWindow* w, int control) {
     return qobject_cast<QLineEdit*>(w->control(control));
-  }
-  static void press(ProcedureWindow* w, int control) {
-    qobject_cast<QAbstractButton*>(w->control(control))->click();
-    testing::settle();
   }
   void chooseObligor(SendingWindow* w, int row) {
     auto* combo = qobject_cast<QComboBox*>(w->control(W::kObveznik));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -86,6 +87,14 @@ inline void enter(QLineEdit* edit, const QString& text) {
     QApplication::sendEvent(edit, &press);
   }
   emit edit->editingFinished();
+}
+
+// Clicks a window's button as a user would and lets the window answer.
+inline void press(ProcedureWindow* w, int control) {
+  auto* button = qobject_cast<QAbstractButton*>(w->control(control));
+  ASSERT_NE(button, nullptr) << "no button " << control;
+  button->click();
+  settle();
 }
 
 class DesktopTest : public ::testing::Test {

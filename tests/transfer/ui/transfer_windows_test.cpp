@@ -20,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::DesktopTest;
 using testing::enter;
+using testing::press;
 using testing::settle;
 using testing::waitUntil;
 
@@ -58,10 +59,6 @@ class TransferWindowsTest : public DesktopTest {
   }
   static QLineEdit* edit(ProcedureWindow* w, int control) {
     return qobject_cast<QLineEdit*>(w->control(control));
-  }
-  static void press(ProcedureWindow* w, int control) {
-    qobject_cast<QPushButton*>(w->control(control))->click();
-    settle();
   }
   // Starts the import from `source` and waits for its question window.
   PitanjeDaNe* importFrom(const fs::path& source) {
