@@ -47,7 +47,10 @@ TEST_F(StartChecks, ACopiedFolderIsOfferedItsOwnFolders) {
 TEST_F(StartChecks, ARefusalLeavesTheParametersAsTheyWere) {
   prompter.answers = {Answer::No};
   settleWorkingFolder(prompter, dir.path());
+  ASSERT_EQ(prompter.shown.size(), 1u) << "the question was asked and refused";
+  EXPECT_NE(prompter.shown[0].text.indexOf("/srv/obrazac/"), -1);
   EXPECT_EQ(folder("RADDIR"), "/srv/obrazac/");
+  EXPECT_EQ(folder("IZLAZDIR"), "/srv/obrazac/izlaz/");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Windows built from a description of their controls: layout, pictures, the binder to record
 // and window-state fields, refusals and the keyboard every window gets from the frame.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <algorithm>
+#include <vector>
 
 #include "frame/ui/dialog_units.h"
 #include "frame/ui/procedure_window.h"
@@ -233,8 +235,14 @@ TEST_F(DescribedWindowTest, EnterPressesTheDefaultButtonAndAltItsOwnMnemonicBefo
 }
 
 TEST_F(DescribedWindowTest, EscapeActsAsTheCancelButton) {
-  open();
+  DescribedWindow* w = open();
+  std::vector<int> pressed;
+  for (int id : {kSpremi, kOdustani}) {
+    QObject::connect(qobject_cast<QAbstractButton*>(w->control(id)), &QAbstractButton::clicked,
+                     [&pressed, id] { pressed.push_back(id); });
+  }
   key(Qt::Key_Escape);
+  EXPECT_EQ(pressed, std::vector<int>{kOdustani});
   EXPECT_TRUE(waitUntil([&] { return active<DescribedWindow>() == nullptr; }));
 }
 
