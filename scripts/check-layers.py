@@ -95,10 +95,11 @@ class Layered:
 
     def local_layer(self, path: pathlib.Path, name: str) -> str | None:
         """The layer of a header of this folder itself (a benchmark's own helper), if it is one."""
-        base = self.root / self.folder
+        base = (self.root / self.folder).resolve()
         for candidate in (path.parent / name, base / name):
-            if candidate.is_file() and base in candidate.resolve().parents:
-                return self.layer_of(pathlib.PurePosixPath(candidate.resolve().relative_to(base.resolve()).as_posix()))
+            found = candidate.resolve()
+            if found.is_file() and base in found.parents:
+                return self.layer_of(pathlib.PurePosixPath(found.relative_to(base).as_posix()))
         return None
 
     def may_include(self, source: str, target: str) -> bool:
@@ -241,7 +242,7 @@ def main() -> int:
     if len(sys.argv) > 2:
         print(__doc__, file=sys.stderr)
         return 2
-    root = pathlib.Path(sys.argv[1]) if len(sys.argv) == 2 else pathlib.Path(__file__).parent.parent
+    root = (pathlib.Path(sys.argv[1]) if len(sys.argv) == 2 else pathlib.Path(__file__).parent.parent).resolve()
     faults = include_faults(Sources(root, "src"))
     for folder in ("tests",):
         if (root / folder).is_dir():
