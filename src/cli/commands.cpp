@@ -16,9 +16,12 @@ int runEmployee(const Invocation&);
 int runExport(const Invocation&);
 int runImport(const Invocation&);
 int runTakeoverPrevious(const Invocation&);
+int runBackup(const Invocation&);
 int runSend(const Invocation&);
 int runTakeover(const Invocation&);
 int runCollect(const Invocation&);
+int runArchive(const Invocation&);
+int runSendMonth(const Invocation&);
 int runHash(const Invocation&);
 int runCheck(const Invocation&);
 int runCheckInput(const Invocation&);
@@ -84,6 +87,11 @@ std::span<const Command> allCommands() {
               "takeover-previous MAPA   preuzme poslodavce i zaposlene iz podataka prošle godine",
               {"podaci su preuzeti", "preuzimanje nije izvršeno"},
               runTakeoverPrevious},
+      Command{"backup",
+              "backup list [--format text|csv|json]   backup restore ID [--yes]\n"
+              "       sigurnosne kopije tablica prije uvoza i preuzimanja; vraćanje pita DA/NE",
+              {"izvršeno", "vraćanje nije izvršeno (odgovor Ne ili greška)"},
+              runBackup},
       Command{"send",
               "send --employer N --type VOI --from D --to D [--year GGGG] [--month M]\n"
               "       [--paid GGGG-MM] [--date DD.MM.GGGG] [--form K] [--collective new|add]\n"
@@ -101,6 +109,23 @@ std::span<const Command> allCommands() {
               "collect [--date DD.MM.GGGG]   zbirna datoteka VELOR.RM0 i njezin HASH",
               {"zbirna datoteka je formirana", "zbirna datoteka nije formirana"},
               runCollect},
+      Command{"send-month",
+              "send-month --year GGGG --month M --paid GGGG-MM --date DD.MM.GGGG [--type VOI]\n"
+              "       [--separate]   obrazac svakog obveznika za mjesec, redom rednih brojeva,\n"
+              "       u jednu zbirnu datoteku (--separate: datoteka po obvezniku) i sažetak",
+              {"svi obrasci i zbirna datoteka su formirani",
+               "neki je obveznik odbijen (ostali su obrađeni) ili zbirna datoteka nije formirana"},
+              runSendMonth},
+      Command{"archive",
+              "archive list [--employer N] [--year GGGG] [--month M] [--format text|csv|json]\n"
+              "  archive show ID   archive verify DATOTEKA   archive restore ID --to PUTANJA\n"
+              "       arhiva poslanih datoteka: popis, pregled, provjera datoteke (je li\n"
+              "       bajt po bajt jedna od izrađenih), kopija arhivirane datoteke",
+              {"izvršeno (verify: datoteka je arhivirana)",
+               "verify: datoteka nije arhivirana ili se razlikuje; ID ne postoji ili kopija nije "
+               "uspjela",
+               "datoteka se ne može čitati"},
+              runArchive},
       Command{"hash",
               "hash DATOTEKA   kontrolni broj (SHA-1) bilo koje datoteke",
               {"kontrolni broj je ispisan", "datoteka se ne može čitati"},

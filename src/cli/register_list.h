@@ -1,8 +1,6 @@
-// The obligors, or one obligor's employees, as the list commands print them: a table for people
-// with aligned columns under the lists' headers (Croatian letters as UTF-8, each one column
-// wide), or every option's field for scripts, as CSV under a header of the option names (which
-// the employee import reads back) or as a JSON array of objects keyed by the same names, whole
-// numbers as numbers and amounts as strings ("1234.57"), so no reader turns cents into a float.
+// The obligors, or one obligor's employees, as the list commands print them (table_output.h):
+// the columns are the register options, under the lists' headers in the table for people and
+// under the option names (which the employee import reads back) in CSV and JSON.
 #pragma once
 
 #include <iosfwd>

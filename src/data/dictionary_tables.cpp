@@ -11,6 +11,7 @@ std::vector<TableDecl> buildTables() {
   std::vector<TableDecl> t;
   decl::addCodeListTables(t);
   decl::addRegisterTables(t);
+  decl::addArchiveTables(t);
   decl::addTextFileTables(t);
   return t;
 }
@@ -31,6 +32,8 @@ std::vector<RelationDecl> buildRelations() {
       {"A", "OSI", "KEYOBRGODMJE", {{"KONVEZA", "KONVEZA"}}, Cascade},
       {"RAD", "OSI", "KEYJMBG", {{"JMBG", "JMBG"}}, None},
       {"ULZ", "ULZ1", "KEYVRSTA", {{"REDBROJ", "REDBROJ"}}, None},
+      // An archived file takes the rows of its forms.
+      {"ARH", "ARO", "KEYID", {{"ID", "ID"}}, Cascade},
   };
 }
 

@@ -1,9 +1,11 @@
 #include "submission/collective_assembly.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "app/application_parameters.h"
 #include "data/codepage.h"
+#include "data/fixed_width.h"
 #include "data/status.h"
 #include "form/page_a.h"
 #include "submission/control_number.h"
@@ -20,6 +22,8 @@ namespace {
 struct Listed {
   std::string link;  // TBT:IDENTIFIKATOR, the form link
   fs::path file;
+  int employer = 0;
+  std::string employerName;
 };
 
 class Assembly {
@@ -43,6 +47,7 @@ class Assembly {
   bool readList(const fs::path& folder);
   bool joinForms(const Listed& listed);
   bool storeControlNumber(const std::string& digits);
+  ArchiveEntry archiveEntry(const fs::path& file, const std::string& digits);
 
   Context& ctx_;
   Date sent_;
@@ -91,6 +96,9 @@ void Assembly::run() {
   if (const std::string error = guard.produce(velor.file(), file); !error.empty())
     return fail("Greška pri formiranju datoteke " + error);
   if (!storeControlNumber(hash.digits)) return;
+  if (const std::string error = guard.archive(archiveEntry(file, hash.digits), velor.file());
+      !error.empty())
+    return fail("Greška kod arhiviranja datoteke " + error);
   if (const std::string error = guard.commit(); !error.empty())
     return fail("Greška pri formiranju datoteke " + error);
   out_.controlNumber = hash.digits;
@@ -108,7 +116,8 @@ bool Assembly::readList(const fs::path& folder) {
   list.setPhysical();
   while (list.next() == 0)
     listed_.push_back({t.text(t.index("IDENTIFIKATOR")),
-                       listedFilePath(t.text(t.index("IMEFILE")), folder, ctx_.workDir())});
+                       listedFilePath(t.text(t.index("IMEFILE")), folder, ctx_.workDir()),
+                       static_cast<int>(t.integer(t.index("FIRMA"))), t.text(t.index("IMEFIRME"))});
   return true;
 }
 
@@ -169,6 +178,28 @@ bool Assembly::storeControlNumber(const std::string& digits) {
     }
   }
   return true;
+}
+
+// The collective file with each listed form as its page A holds it (read by storeControlNumber).
+ArchiveEntry Assembly::archiveEntry(const fs::path& file, const std::string& digits) {
+  ArchiveEntry e;
+  e.kind = ArchiveKind::Collective;
+  e.fileName = file.filename().string();
+  e.folder = file.parent_path().string();
+  e.sent = sent_;
+  e.controlNumber = digits;
+  Table& a = ctx_.table("A");
+  Record& r = a.record();
+  auto text = [&](const char* name) { return std::string(clipRight(r.text(r.index(name)))); };
+  for (const auto& l : listed_) {
+    r.clear();
+    r.setText(r.index("KONVEZA"), l.link);
+    if (a.get("KEYIDENTIKATOR") != 0) continue;
+    e.forms.push_back({l.employer, std::string(clipRight(l.employerName)), text("IDENTIFIKATOR"),
+                       text("KONVEZA"), std::atoi(text("OBRGOD").c_str()),
+                       std::atoi(text("OBRMJE").c_str()), text("VRSUPLA")});
+  }
+  return e;
 }
 
 }  // namespace

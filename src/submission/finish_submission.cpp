@@ -51,6 +51,7 @@ class Finish {
   Status openList(bool fresh);
   void addToList(const Record& pos, bool fresh);
   void reportFailedCopy(const std::string& error);
+  ArchiveEntry archiveEntry(const std::string& controlNumber) const;
 
   Context& ctx_;
   form::SendingHeader& header_;
@@ -103,6 +104,9 @@ void Finish::run() {
     return fail("Greška kod ažuriranja SHA broja (1)=" + utf8FromCp1250(form_.identity.identifier));
   r.setText(r.index("KONZNAK"), groupedControlNumber(hash.digits));
   if (a.put() != 0) return fail("Greška kod ažuriranja SHA broja (2)");
+  if (const std::string error = guard_.archive(archiveEntry(hash.digits), velor.file());
+      !error.empty())
+    return fail("Greška kod arhiviranja datoteke " + error);
   if (const std::string error = guard_.commit(); !error.empty())
     return fail("Greška pri formiranju datoteke " + error);
   out_.controlNumber = hash.digits;
@@ -122,6 +126,19 @@ void Finish::reportFailedCopy(const std::string& error) {
                                : "Greška pri formiranju datoteke " + error;
   reporter_.status(text);
   fail(text);
+}
+
+ArchiveEntry Finish::archiveEntry(const std::string& controlNumber) const {
+  ArchiveEntry e;
+  e.kind = origin_ == RowOrigin::TakenOver ? ArchiveKind::TakenOver : ArchiveKind::Single;
+  e.fileName = out_.outputFile.filename().string();
+  e.folder = out_.outputFile.parent_path().string();
+  e.sent = header_.sendingDate;
+  e.controlNumber = controlNumber;
+  const Record& pos = ctx_.table("POS").record();
+  e.forms.push_back({form_.employer, pos.text(pos.index("NAZIV")), form_.identity.identifier,
+                     form_.identity.link, form_.year, form_.month, form_.paymentType});
+  return e;
 }
 
 // A work file that cannot be emptied would give a file with another run's records in it.

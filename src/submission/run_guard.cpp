@@ -92,6 +92,24 @@ std::string RunGuard::produce(const fs::path& made, const fs::path& output) {
   return writeCopy(made, beside);
 }
 
+std::string RunGuard::archive(ArchiveEntry entry, const fs::path& made) {
+  for (const char* prefix : {"ARH", "ARO"}) {
+    Table& t = ctx_.table(prefix);
+    t.close();
+    if (const std::string why = swap_.keep(t.file()); !why.empty()) return why;
+    kept_.emplace_back(prefix);
+  }
+  const SystemClock clock;
+  if (std::string why = addArchiveEntry(ctx_, entry, made, clock); !why.empty()) return why;
+  const fs::path copy = archivedCopyOf(ctx_.workDir(), entry);
+  std::error_code ec;
+  fs::create_directories(copy.parent_path(), ec);
+  if (ec) return copy.parent_path().string() + ": " + ec.message();
+  const fs::path beside = swap_.besideOf(copy);
+  if (std::string why = swap_.place(beside, copy); !why.empty()) return why;
+  return writeCopy(made, beside);
+}
+
 std::string RunGuard::commit() {
   begun_ = false;  // a failed commit has undone the run, or its journal finishes it later
   std::string why = swap_.commit();

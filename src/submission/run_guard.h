@@ -17,6 +17,7 @@
 #include "data/share_lock.h"
 #include "data/status.h"
 #include "frame/run_reporter.h"
+#include "submission/archive.h"
 
 namespace obrazac::submission {
 
@@ -39,6 +40,11 @@ class RunGuard {
   // The run's output file: `made` copied beside `output`, renamed over it by the commit.
   // Returns why the copy failed (UTF-8), or an empty string.
   std::string produce(const std::filesystem::path& made, const std::filesystem::path& output);
+
+  // Records the produced file in the archive (submission/archive.h): its rows and its copy,
+  // made from the finished file `made`, become final with the commit or go with the run.
+  // Returns why that failed (UTF-8), or an empty string.
+  std::string archive(ArchiveEntry entry, const std::filesystem::path& made);
 
   // Makes the run's changes final. Returns why that failed: before the journal stood the run is
   // undone, after it the next start finishes the renames.

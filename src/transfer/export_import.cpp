@@ -6,6 +6,7 @@
 
 #include "data/dictionary.h"
 #include "transfer/staged_folder.h"
+#include "transfer/table_backup.h"
 #include "transfer/table_files.h"
 #include "transfer/table_values.h"
 #include "transfer/working_tables_lock.h"
@@ -98,6 +99,7 @@ TransferOutcome importData(const fs::path& workDir, const fs::path& source, RunR
 
     WorkingTablesLock lock;
     if (auto f = lock.acquire(workDir, names)) return fail(*f);
+    if (auto f = backUpTables(workDir, names, "import", SystemClock())) return fail(*f);
     StagedFolder staged(workDir);
     if (auto f = staged.create()) return fail(*f);
     for (const auto& [name, from] : byWorkingName) {

@@ -8,6 +8,7 @@
 #include "data/status.h"
 #include "data/table_file_copy.h"
 #include "transfer/staged_folder.h"
+#include "transfer/table_backup.h"
 #include "transfer/table_files.h"
 #include "transfer/table_values.h"
 #include "transfer/working_tables_lock.h"
@@ -121,6 +122,8 @@ TransferOutcome takeOverPreviousYear(const fs::path& workDir, const fs::path& ol
   if (ec) return fail({workDir, ec.message()});
   WorkingTablesLock lock;
   if (auto f = lock.acquire(workDir, {kObligors, kEmployees})) return fail(*f);
+  if (auto f = backUpTables(workDir, {kObligors, kEmployees}, "takeover-previous", SystemClock()))
+    return fail(*f);
   StagedFolder staged(workDir);
   if (auto f = staged.create()) return fail(*f);
 

@@ -45,6 +45,8 @@ TEST(Dictionary, EveryFileHasItsRecordSize) {
       {"TBIZLAZ1.DAT", 205},
       {"ZAP2004.DAT", 258},
       {"APLPARAM.DAT", 645},
+      {"TBARHIVA.DAT", 298},
+      {"TBARHOBR.DAT", 78},
       // text files: their line width
       {"TBSLOG0.TXT", 250},
       {"TBSLOG3.TXT", 250},
@@ -122,7 +124,7 @@ TEST(Dictionary, KeysRulesAndRelationsNameDeclaredFields) {
     for (const auto& r : t.rules) EXPECT_GE(t.fieldIndex(r.field), 0) << "rule on " << r.field;
   }
 
-  ASSERT_EQ(allRelations().size(), 10u);
+  ASSERT_EQ(allRelations().size(), 11u);
   for (const auto& r : allRelations()) {
     SCOPED_TRACE(r.parent + " -> " + r.child);
     const TableDecl* parent = tableByPrefix(r.parent);
@@ -191,7 +193,7 @@ TEST(Dictionary, AttributesOfFilesThatDiffer) {
   EXPECT_EQ(withoutCreate, std::set<std::string>{"ZAP2004.DAT"});
   EXPECT_EQ(keyedWithoutOem,
             (std::set<std::string>{"TBPOPGRE.DAT", "TBGRESKE.DAT", "TBOSIGU2.DAT", "TBOSIGU3.DAT",
-                                   "TBIZLAZ.DAT", "TBIZLAZ1.DAT"}));
+                                   "TBIZLAZ.DAT", "TBIZLAZ1.DAT", "TBARHIVA.DAT", "TBARHOBR.DAT"}));
   EXPECT_EQ(textWithOem, std::set<std::string>{"VEZNAT01.TXT"});
   EXPECT_EQ(table("TVL").kind, TableKind::Text);
   EXPECT_EQ(table("OSI1").kind, TableKind::Text);  // a .DAT name, but a text file

@@ -19,17 +19,38 @@
 
 namespace obrazac::testing {
 
-// What a run may change: the keyed tables, the entries of the folder and of its output folder.
+// What a run may change: the keyed tables, the entries of the folder, of its output folder and
+// of its archive of produced files.
 struct FolderState {
   FolderDump tables;
   std::map<std::string, std::string> entries;
   std::map<std::string, std::string> output;
+  std::map<std::string, std::string> archive;
   bool operator==(const FolderState&) const = default;
 };
 
+// The archive notes the moment a file was made, which two runs never share.
+inline void blankArchiveTimes(FolderDump& tables) {
+  const auto it = tables.find("TBARHIVA.DAT");
+  if (it == tables.end()) return;
+  const int time = tableByFile("TBARHIVA.DAT")->findField("VRIJEME");
+  for (auto& [walk, rows] : it->second)
+    for (auto& row : rows) {
+      std::size_t start = 0;
+      for (int i = 0; i < time && start != std::string::npos; ++i) {
+        const std::size_t bar = row.find('|', start);
+        start = bar == std::string::npos ? bar : bar + 1;
+      }
+      if (start == std::string::npos) continue;
+      const std::size_t end = row.find('|', start);
+      if (end != std::string::npos) row.erase(start, end - start);
+    }
+}
+
 inline FolderState stateOf(const std::filesystem::path& dir) {
   // Insertion order only: the walks by key follow from the rows, and the kills are many.
-  FolderState s{dumpTables(dir, false), {}, {}};
+  FolderState s{dumpTables(dir, false), {}, {}, {}};
+  blankArchiveTimes(s.tables);
   // A keyed table's file changes its bytes when its rows are written back; its rows count.
   for (auto& [name, bytes] : folderContents(dir)) {
     const TableDecl* table = tableByFile(name);
@@ -39,6 +60,7 @@ inline FolderState stateOf(const std::filesystem::path& dir) {
       s.entries[name] = std::move(bytes);
   }
   if (std::filesystem::is_directory(dir / "izlaz")) s.output = folderContents(dir / "izlaz");
+  if (std::filesystem::is_directory(dir / "ARHIVA")) s.archive = folderContents(dir / "ARHIVA");
   return s;
 }
 
@@ -54,6 +76,7 @@ inline std::string differenceOf(const FolderState& a, const FolderState& b) {
   compare(a.tables, b.tables);
   compare(a.entries, b.entries);
   compare(a.output, b.output);
+  compare(a.archive, b.archive);
   return names;
 }
 

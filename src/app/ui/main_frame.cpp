@@ -32,6 +32,7 @@
 #include "frame/ui/report_printer.h"
 #include "frame/ui/toolbar_icons.h"
 #include "register/ui/browse_firme.h"
+#include "submission/ui/browse_arhiva.h"
 #include "submission/ui/browse_tbobrazaca.h"
 #include "submission/ui/new_form_obrazac.h"
 #include "submission/ui/new_preuzmi_podatke.h"
@@ -158,6 +159,9 @@ void MainFrame::buildMenus() {
   item(services, "&1. Aplikacijski parametri", {}, "UpdateAPLPARAM", [this] { openParameters(); });
   item(services, "&2. Pregled slanja u VELOR", {}, "BrowseTBOBRAZACA",
        [this] { start(factoryOf<BrowseTBOBRAZACA>()); });
+  item(services, "&A. Arhiva poslanih datoteka",
+       "Poslane datoteke: pregled, provjera datoteke s diska, kopija, ispis", "BrowseArhiva",
+       [this] { start(factoryOf<BrowseArhiva>()); });
   services->addSeparator();
   item(services, "&3. Kontrola ulazne datoteke", {}, "kontrolaUlaza",
        [this] { start(factoryOf<KontrolaUlaza>()); });

@@ -14,9 +14,11 @@
 #include "frame/ui/file_drop.h"
 #include "prints/page_a_print.h"
 #include "submission/collective_assembly.h"
+#include "submission/month_sending.h"
 #include "submission/ui/browse_fileovi.h"
 #include "submission/ui/copy_dialog.h"
 #include "submission/ui/form_prints.h"
+#include "submission/ui/month_summary.h"
 #include "submission/ui/new_cit_obrazac_a.h"
 #include "submission/ui/sending_state.h"
 
@@ -134,6 +136,10 @@ constexpr ControlDescription kSendingButtons[] = {
     {.kind = K::Button, .id = W::kProvjera, .prompt = "&Provjera obrade za obveznika"},
     {.kind = K::Button, .id = W::kPrijepis, .prompt = "Prijepis file-a"},
     {.kind = K::Button, .id = W::kZbirniHash, .prompt = "&Odredi zbirni HASH"},
+    {.kind = K::Button,
+     .id = W::kCijeliMjesec,
+     .prompt = "Cijeli &mjesec",
+     .tip = "Obrasci svih obveznika za mjesec u jednoj obradi"},
     {.kind = K::Button, .id = W::kObradjeni, .prompt = "Obrađeni obveznici"},
     {.kind = K::Button, .id = W::kIspisA, .prompt = "&Ispis A stranica"},
     {.kind = K::Button,
@@ -281,6 +287,9 @@ int SendingWindow::takeAccepted(int control) {
       return level::kNotify;
     case kZbirniHash:
       assemble();
+      return level::kNotify;
+    case kCijeliMjesec:
+      sendMonth();
       return level::kNotify;
     case kObradjeni:
       callOnThread(new BrowseFileovi(desktop(), threadHandle()), request::kNone, {});
@@ -440,6 +449,34 @@ void SendingWindow::assemble() {
         if (state.result != StepResult::Succeeded) return;
         state.outputFile = outcome->file;
         openCopyDialog(static_cast<int>(CopyDialog::Variant::Collective), outcome->file);
+      });
+}
+
+// Every obligor's form for the header's month, together (collective sending) or one file each
+// (single sending); the summary opens in a window of its own.
+void SendingWindow::sendMonth() {
+  const form::SendingHeader h = chosenHeader();
+  submission::MonthRequest request;
+  request.year = h.yearValue();
+  request.month = h.monthValue();
+  request.paymentYear = h.paymentYearValue();
+  request.paymentMonth = h.paymentMonthValue();
+  request.sent = h.sendingDate;
+  if (!isBlank(h.paymentType)) request.paymentType = h.paymentType;
+  request.separate = h.method != form::SendingMethod::Collective;
+  auto outcome = std::make_shared<submission::MonthOutcome>();
+  runInBackground(
+      [request, outcome](Context& ctx, RunReporter& reporter) {
+        *outcome = submission::runMonthSending(ctx, request, reporter);
+      },
+      [this, outcome] {
+        SendingState& state = sendingState();
+        state.result = outcome->allDone() ? StepResult::Succeeded : StepResult::Failed;
+        if (outcome->collective && outcome->collective->status.ok())
+          state.outputFile = outcome->collective->file;
+        callOnThread(
+            new MonthSummary(desktop(), threadHandle(), submission::monthSummary(*outcome)),
+            request::kNone, {});
       });
 }
 

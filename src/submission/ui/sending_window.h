@@ -52,6 +52,7 @@ class SendingWindow : public ProcedureWindow {
     kUputa = 36,
     kZatvori = 37,
     kPopisDatoteka = 38,
+    kCijeliMjesec = 39,
   };
 
   form::SendingHeader& header() { return header_; }
@@ -97,6 +98,7 @@ class SendingWindow : public ProcedureWindow {
   void checkForm();
   void copyLastFile();
   void assemble();
+  void sendMonth();
   void printPagesA();
   void openCopyDialog(int variant, const std::filesystem::path& file);
 

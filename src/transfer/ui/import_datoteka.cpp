@@ -1,8 +1,11 @@
 #include "transfer/ui/import_datoteka.h"
 
+#include <QComboBox>
+
 #include "frame/ui/box_reporter.h"
 #include "frame/ui/table_holders.h"
 #include "transfer/export_import.h"
+#include "transfer/table_backup.h"
 #include "transfer/table_files.h"
 #include "transfer/ui/folder_text.h"
 #include "transfer/ui/pitanje_da_ne.h"
@@ -47,6 +50,21 @@ constexpr ControlDescription kControls[] = {
      .y = 90,
      .width = 56,
      .height = 14},
+    {.kind = K::List,
+     .id = W::kKopije,
+     .prompt = "Sigurnosne kopije",
+     .tip = "Tablice kakve su bile prije uvoza ili preuzimanja",
+     .x = 7,
+     .y = 66,
+     .width = 240,
+     .height = 14},
+    {.kind = K::Button,
+     .id = W::kVratiKopiju,
+     .prompt = "&Vrati kopiju",
+     .x = 254,
+     .y = 66,
+     .width = 60,
+     .height = 14},
 };
 
 }  // namespace
@@ -57,7 +75,17 @@ ImportDatoteka::ImportDatoteka(Desktop& desktop, std::shared_ptr<ProcedureThread
   setWindowTitle("Import podataka");
   setResizable(false);
   setDialogSize(321, 112);
-  describe(kControls);
+  backups_ = new QComboBox(this);
+  describe(kControls, {{kKopije, backups_}});
+  fillBackups();
+}
+
+void ImportDatoteka::fillBackups() {
+  backups_->clear();
+  for (const TableBackup& b : listBackups(desktop().workDir))
+    backups_->addItem(QString::fromStdString(b.madeAt + " - " + b.run),
+                      QString::fromStdString(b.id));
+  control(kVratiKopiju)->setEnabled(backups_->count() > 0);
 }
 
 void ImportDatoteka::declare() {
@@ -70,6 +98,10 @@ std::optional<FieldRef> ImportDatoteka::stateField(std::string_view name) {
 }
 
 int ImportDatoteka::takeAccepted(int control) {
+  if (control == kVratiKopiju) {
+    restoreChosenBackup();
+    return level::kNotify;
+  }
   if (control != kPreuzmi) return ProcedureWindow::takeAccepted(control);
   if (!findFileIgnoringCase(folderPath(source_), "TBPOSLOD.DAT")) {
     desktop().prompter.message(QString::fromUtf8("Greška. Pogrešan pretinac!"));
@@ -90,6 +122,22 @@ void ImportDatoteka::replaceData() {
   desktop().host.holdTables(false);
   importData(desktop().workDir, folderPath(source_), reporter);
   desktop().host.holdTables(true);
+  fillBackups();
+}
+
+}  // namespace obrazac::ui
+
+namespace obrazac::ui {
+
+// The chosen backup back in place of the tables, after the run's own question.
+void ImportDatoteka::restoreChosenBackup() {
+  const std::string id = backups_->currentData().toString().toStdString();
+  if (id.empty() || !closeWindowsHoldingTables(*this)) return;
+  BoxReporter reporter(desktop().prompter);
+  desktop().host.holdTables(false);
+  restoreBackup(desktop().workDir, id, reporter);
+  desktop().host.holdTables(true);
+  fillBackups();
 }
 
 }  // namespace obrazac::ui

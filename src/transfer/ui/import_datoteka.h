@@ -1,12 +1,15 @@
 // ImportDatoteka, the window "Import podataka": replaces the working folder's tables by the
 // table files of the folder the user names (by default the working folder's "export"). A folder
 // without the obligors' table is refused before anything is asked; then PitanjeDaNe asks, the
-// windows that hold tables are closed, and the tables are replaced all or nothing.
+// windows that hold tables are closed, and the tables are replaced all or nothing. Below, the
+// backups the table-replacing runs made (newest first) can be put back, after a question.
 #pragma once
 
 #include <string>
 
 #include "frame/ui/procedure_window.h"
+
+class QComboBox;
 
 namespace obrazac::ui {
 
@@ -21,6 +24,8 @@ class ImportDatoteka final : public ProcedureWindow {
     kWarningText = 4,
     kPreuzmi = 5,
     kOdustani = 6,
+    kKopije = 7,
+    kVratiKopiju = 8,
   };
 
   ImportDatoteka(Desktop& desktop, std::shared_ptr<ProcedureThread> thread);
@@ -32,8 +37,11 @@ class ImportDatoteka final : public ProcedureWindow {
 
  private:
   void replaceData();
+  void fillBackups();
+  void restoreChosenBackup();
 
   std::string source_;  // Windows-1250, 255 characters at most
+  QComboBox* backups_;
 };
 
 }  // namespace obrazac::ui

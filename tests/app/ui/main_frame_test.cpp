@@ -58,6 +58,8 @@ TEST_F(MainFrameTest, CaptionMenusAndStatusTextsAreThoseOfTheProgram) {
   EXPECT_EQ(items(1), (QStringList{
                           "&1. Aplikacijski parametri|",
                           "&2. Pregled slanja u VELOR|",
+                          "&A. Arhiva poslanih datoteka|Poslane datoteke: pregled, provjera "
+                          "datoteke s diska, kopija, ispis",
                           "-",
                           "&3. Kontrola ulazne datoteke|",
                           "&4. Pregled grešaka i upozorenja|",

@@ -8,6 +8,7 @@
 #include "submission/ui/browse_obrazac_b.h"
 #include "submission/ui/browse_tbobrazaca.h"
 #include "submission/ui/copy_dialog.h"
+#include "submission/ui/month_summary.h"
 #include "submission/ui/new_cit_obrazac_a.h"
 #include "submission/ui/new_form_obrazac.h"
 #include "submission/ui/new_preuzmi_podatke.h"
@@ -166,6 +167,27 @@ TEST_F(SendingFromMonthlyData, CollectiveSendingOfTwoObligorsJoinsBothForms) {
   press(copy, CopyDialog::kKopiraj);
   EXPECT_EQ(obrazac::testing::readFile(disk / "VELOR.RM0"), obrazac::testing::readFile(collective));
   EXPECT_TRUE(prompter_.shown.empty()) << prompter_.texts().join("\n").toStdString();
+}
+
+// The whole month from the window: every obligor's form in one collective file, and the
+// summary in a window of its own instead of a box per obligor.
+TEST_F(SendingFromMonthlyData, TheWholeMonthGoesIntoOneCollectiveFileWithItsSummary) {
+  auto* w = start<NewFormObrazac>();
+  w->choice(W::kNacin, QString::fromUtf8("Zbirno slanje"))->click();
+  chooseObligor(w, 0);
+  enterHeader(w);
+  runAndWait(w, W::kCijeliMjesec);
+  auto* summary = waitForActive<MonthSummary>();
+  ASSERT_NE(summary, nullptr);
+  const QString text = summary->text();
+  EXPECT_TRUE(text.contains("Obveznik 1 ")) << text;
+  EXPECT_TRUE(text.contains("Obveznik 2 DRUGI d.o.o.: obrazac ")) << text;
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Obrađeno obveznika: 2, odbijeno: 0"))) << text;
+  const fs::path collective = dir.path() / "izlaz" / "VELOR.RM0";
+  EXPECT_EQ(types(collective), "03573579");
+  EXPECT_EQ(sendingState().outputFile, collective);
+  EXPECT_TRUE(prompter_.shown.empty()) << prompter_.texts().join("\n").toStdString();
+  press(summary, MonthSummary::kZatvori);
 }
 
 TEST_F(SendingFromMonthlyData, EntriesAreRefusedWithTheirMessageAndKeepTheFocus) {
