@@ -18,11 +18,12 @@ build: deps
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The test build: warnings on, AddressSanitizer and UndefinedBehaviorSanitizer.
+# The test build: warnings on, AddressSanitizer and UndefinedBehaviorSanitizer. The tests run
+# beside a throwaway PostgreSQL cluster, for the server store's tests.
 test: deps
 	cmake -S . -B $(TESTDIR) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DOBRAZAC_SANITIZE=ON
 	cmake --build $(TESTDIR) -j $(JOBS)
-	cd $(TESTDIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(TESTDIR) && bash $(CURDIR)/scripts/with-pg-cluster.sh ctest --output-on-failure -j $(JOBS)
 
 # The desktop program on a sample working folder: build/demo when there is one, else an empty
 # installation in build/run.

@@ -8,6 +8,8 @@ packages=(
   # The include-layer check of the tests.
   python3
   libsqlite3-dev sqlite3 libssl-dev
+  # The server store: the client library, and the server the tests start a throwaway cluster of.
+  libpq-dev postgresql
   libgtest-dev libgmock-dev libbenchmark-dev
   # The desktop program and its offscreen tests: Qt 6 Widgets and Print Support, the fonts
   # that stand in for the window and form fonts.

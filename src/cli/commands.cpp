@@ -9,6 +9,7 @@ namespace obrazac::cli {
 int runPicture(const Invocation&);
 int runId(const Invocation&);
 int runInit(const Invocation&);
+int runStore(const Invocation&);
 int runTable(const Invocation&);
 int runParams(const Invocation&);
 int runObligor(const Invocation&);
@@ -40,9 +41,16 @@ std::span<const Command> allCommands() {
               {"ispravan broj (birthdate: datum je ispisan)", "neispravan broj"},
               runId},
       Command{"init",
-              "init [--demo]   radna mapa sa svim tablicama, praznima; --demo: ogledna instalacija",
+              "init [--demo] [--store URI]   radna mapa sa svim tablicama, praznima; --demo:\n"
+              "  ogledna instalacija; --store: tablice u bazi na poslužitelju PostgreSQL\n"
+              "  init --join --store URI   nova stanica instalacije koja je već na poslužitelju",
               {"radna mapa je spremna", "mapu ili tablice nije moguće napraviti"},
               runInit},
+      Command{"store",
+              "store show   gdje su tablice radne mape (bez lozinke)\n"
+              "  store move --to URI|sqlite   tablice na poslužitelj ili natrag, sve ili ništa",
+              {"izvršeno", "tablice nisu premještene"},
+              runStore},
       Command{"load-municipalities",
               "load-municipalities   službeni popis općina i gradova u praznu tablicu TBOPCINE.DAT",
               {"popis je učitan", "tablica nije prazna ili popis nije učitan"},

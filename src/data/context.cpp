@@ -4,6 +4,8 @@
 
 #include "data/dictionary.h"
 #include "data/keyed_table.h"
+#include "data/pg_connection.h"
+#include "data/pg_table.h"
 #include "data/text_table.h"
 
 namespace obrazac {
@@ -15,10 +17,21 @@ std::filesystem::path tablePath(const std::filesystem::path& workDir, const Tabl
   return workDir / name;
 }
 
-Context::Context(std::filesystem::path workDir) : workDir_(std::move(workDir)) {}
+Context::Context(std::filesystem::path workDir) : workDir_(std::move(workDir)) {
+  store_ = readStoreLocation(workDir_);
+}
+
+Context::Context(std::filesystem::path workDir, StoreLocation store)
+    : workDir_(std::move(workDir)), store_(std::move(store)) {}
 
 Context::~Context() {
   closeAll();
+  tables_.clear();
+}
+
+pg::Connection* Context::server(std::string& why) {
+  if (!server_) server_ = pg::Connection::open(store_.uri, why);
+  return server_.get();
 }
 
 Table& Context::table(std::string_view prefix) {
@@ -26,7 +39,9 @@ Table& Context::table(std::string_view prefix) {
   const TableDecl* decl = tableByPrefix(prefix);
   if (!decl) throw std::invalid_argument("no table declared with prefix " + std::string(prefix));
   std::unique_ptr<Table> t;
-  if (decl->kind == TableKind::Keyed)
+  if (decl->kind == TableKind::Keyed && !store_.embedded() && !keptByStation(*decl))
+    t = std::make_unique<PgTable>(*decl, tablePath(workDir_, *decl), *this);
+  else if (decl->kind == TableKind::Keyed)
     t = std::make_unique<KeyedTable>(*decl, tablePath(workDir_, *decl));
   else
     t = std::make_unique<TextTable>(*decl, tablePath(workDir_, *decl));

@@ -147,4 +147,11 @@ std::optional<std::string> CompiledKey::encode(const Record& record) const {
   return out;
 }
 
+std::optional<std::string> keyPrefixEnd(std::string prefix) {
+  while (!prefix.empty() && static_cast<unsigned char>(prefix.back()) == 0xFF) prefix.pop_back();
+  if (prefix.empty()) return std::nullopt;
+  prefix.back() = static_cast<char>(static_cast<unsigned char>(prefix.back()) + 1);
+  return prefix;
+}
+
 }  // namespace obrazac

@@ -21,6 +21,11 @@ unsigned char collationWeight(unsigned char byte, bool fold);
 // A number as a key component: eight bytes, big-endian with the sign bit flipped.
 void appendNumberKey(std::string& out, std::int64_t number);
 
+// The smallest byte string above every key that begins with `prefix` (its last byte that can
+// grow grows, what follows goes): the end of a range of keys. None when the prefix is empty or
+// all 0xFF bytes.
+std::optional<std::string> keyPrefixEnd(std::string prefix);
+
 // A key with its component fields resolved to record indices, ready to encode records.
 struct CompiledKey {
   const KeyDecl* decl = nullptr;

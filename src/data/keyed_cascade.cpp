@@ -14,15 +14,6 @@
 namespace obrazac {
 namespace {
 
-// The smallest byte string greater than every string that begins with prefix; none when the
-// prefix is all 0xFF bytes.
-std::optional<std::string> prefixEnd(std::string prefix) {
-  while (!prefix.empty() && static_cast<unsigned char>(prefix.back()) == 0xFF) prefix.pop_back();
-  if (prefix.empty()) return std::nullopt;
-  prefix.back() = static_cast<char>(static_cast<unsigned char>(prefix.back()) + 1);
-  return prefix;
-}
-
 class CascadeRun {
  public:
   CascadeRun(const std::filesystem::path& workDir, const TableDecl& parent)
@@ -121,7 +112,7 @@ class CascadeRun {
     for (const auto& [parentField, childField] : rel.links)
       copyField(parentRecord, parentRecord.index(parentField), probe, probe.index(childField));
     const std::string from = schema.keys[keyIndex].encodePrefix(probe, rel.links.size());
-    const auto to = prefixEnd(from);
+    const auto to = keyPrefixEnd(from);
     const std::string where = " WHERE " + schema.keyColumn(keyIndex) + " >= ?1" +
                               (to ? " AND " + schema.keyColumn(keyIndex) + " < ?2" : "");
     const std::string table = schema.qualifiedTable(alias);

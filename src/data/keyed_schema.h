@@ -1,8 +1,13 @@
-// How one keyed table's declaration lies in its SQLite file: a table named after the file,
-// a column per field (text as UTF-8 without trailing blanks, DECIMAL as an integer of its last
-// place, DATE as its day number), a row version for change detection and one indexed column per
-// key holding the key's order-preserving encoding. A row-number key (KeyDecl::rowNumber) has no
-// column or index of its own: its field is the row identifier.
+// How one keyed table's declaration lies in its SQL table, in its SQLite file or in the server's
+// database: a table named after the file, a column per field (text as UTF-8 without trailing
+// blanks, DECIMAL as an integer of its last place, DATE as its day number), a row version for
+// change detection and one indexed column per key holding the key's order-preserving encoding.
+// On SQLite a row-number key (KeyDecl::rowNumber) has no column or index of its own: its field is
+// the row identifier. On the server the row identifier is a column of its own (_row), and a
+// row-number key is an ordinary unique key.
+//
+// The binding and reading functions take a statement type with sql::Statement's bind and column
+// calls; they are instantiated for SQLite's statements and the server's (pg_connection.h).
 #pragma once
 
 #include <string>
@@ -13,10 +18,13 @@
 
 namespace obrazac {
 
+enum class SqlDialect { Sqlite, Postgres };
+
 struct KeyedSchema {
-  explicit KeyedSchema(const TableDecl& decl);
+  explicit KeyedSchema(const TableDecl& decl, SqlDialect dialect = SqlDialect::Sqlite);
 
   const TableDecl* decl;
+  SqlDialect dialect;
   std::string table;  // quoted: "TBPOSLOD"
   std::vector<CompiledKey> keys;
   std::string columnList;   // the field columns, quoted, comma separated
@@ -24,6 +32,11 @@ struct KeyedSchema {
   int rowNumberField = -1;  // its field
 
   bool hasIndex(std::size_t key) const { return static_cast<int>(key) != rowNumberKey; }
+
+  // The row identifier's column: rowid on SQLite, _row on the server.
+  const char* rowId() const { return dialect == SqlDialect::Sqlite ? "rowid" : "_row"; }
+  // The placeholder of parameter n (from 1): ?n on SQLite, $n on the server.
+  std::string parameter(int n) const;
 
   // SELECT rowid, _version, <walkKey>, the fields FROM the table (in an attached file when an
   // alias is given).
@@ -36,7 +49,9 @@ struct KeyedSchema {
   std::string createTableSql() const;
   std::string createIndexSql(std::size_t key) const;
   std::string dropIndexSql(std::size_t key) const;
-  std::string insertSql() const;  // binds the fields, then every key column
+  // Binds the fields, then every key column; on the server it gives back the new row's _row,
+  // or no row where a unique key already holds the values.
+  std::string insertSql() const;
   std::string updateSql(
       bool watched, const std::string& alias = {}) const;  // ... WHERE rowid = ? [AND _version = ?]
   int parameterCount() const {
@@ -46,18 +61,23 @@ struct KeyedSchema {
   // Binds fields and key encodings from parameter 1 on. Text in UTF-8 and the key encodings are
   // made in `values` (one buffer per parameter, kept from record to record so their storage is
   // reused) and bound in place, so `values` must stay untouched until the statement is reset.
-  void bindRecord(sql::Statement& s, const Record& r, std::vector<std::string>& values) const;
+  template <class S>
+  void bindRecord(S& s, const Record& r, std::vector<std::string>& values) const;
   // Binds an encoded key, or the leading part of one, for comparison with the key column by =,
   // >= or <: as a blob, or for the row-number key as the lowest number whose key is not below it.
-  void bindKey(sql::Statement& s, int param, std::size_t key, std::string_view encoded) const;
+  template <class S>
+  void bindKey(S& s, int param, std::size_t key, std::string_view encoded) const;
   // Binds a walk's place for the row-value comparison (key column, rowid) against (?key, ?row);
   // row 0 stands before every row of its key.
-  void bindPlace(sql::Statement& s, int keyParam, int rowParam, std::size_t key,
-                 std::string_view encoded, std::int64_t row) const;
+  template <class S>
+  void bindPlace(S& s, int keyParam, int rowParam, std::size_t key, std::string_view encoded,
+                 std::int64_t row) const;
   // The encoded key in column `col` of a result that selected the key column.
-  void readKey(const sql::Statement& s, int col, std::size_t key, std::string& out) const;
+  template <class S>
+  void readKey(const S& s, int col, std::size_t key, std::string& out) const;
   // Reads the field columns starting at column `first` into the record.
-  void loadRecord(const sql::Statement& s, int first, Record& r) const;
+  template <class S>
+  void loadRecord(const S& s, int first, Record& r) const;
 };
 
 }  // namespace obrazac

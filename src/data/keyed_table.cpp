@@ -249,16 +249,13 @@ int KeyedTable::setAt(int keyIndex, Position p) {
 int KeyedTable::setLastOf(int keyIndex, int components) {
   if (const int rc = set(keyIndex)) return rc;
   const auto& key = schema_.keys[static_cast<std::size_t>(keyIndex)];
-  std::string prefix = key.encodePrefix(record_, static_cast<std::size_t>(components));
-  // The first byte string above every key that begins with the prefix: its last byte that can
-  // grow grows, and what follows goes.
-  while (!prefix.empty() && static_cast<unsigned char>(prefix.back()) == 0xFF) prefix.pop_back();
-  if (components <= 0 || prefix.empty()) {
+  auto end =
+      keyPrefixEnd(key.encodePrefix(record_, static_cast<std::size_t>(std::max(components, 0))));
+  if (components <= 0 || !end) {
     place_ = Place::AfterLast;
     return ok();
   }
-  prefix.back() = static_cast<char>(static_cast<unsigned char>(prefix.back()) + 1);
-  placeKey_ = std::move(prefix);
+  placeKey_ = std::move(*end);
   placeRow_ = 0;
   return ok();
 }

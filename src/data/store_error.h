@@ -18,6 +18,7 @@ inline constexpr int kRecordNotFound = 35;
 inline constexpr int kInvalidDataFile = 36;
 inline constexpr int kFileNotOpen = 37;
 inline constexpr int kDuplicateKey = 40;
+inline constexpr int kRecordHeld = 43;  // another station holds the record (a server lock)
 inline constexpr int kInvalidFilename = 45;
 inline constexpr int kInvalidRecordDeclaration = 47;
 inline constexpr int kFileAlreadyOpen = 52;
