@@ -11,6 +11,7 @@
 #include "check/code_lookups.h"
 #include "check/file_structure_checks.h"
 #include "check/record_checks.h"
+#include "data/file_replace.h"
 #include "data/fixed_width.h"
 #include "data/picture.h"
 #include "data/record_format.h"
@@ -273,7 +274,7 @@ bool Run::takeFile() {
     return false;
   }
   if (fs::exists(copy.file(), ec) && fs::equivalent(file_, copy.file(), ec)) return true;
-  if (!fs::copy_file(file_, copy.file(), fs::copy_options::overwrite_existing, ec) || ec) {
+  if (!replaceFileByCopy(file_, copy.file()).empty()) {
     fail(refused);
     return false;
   }

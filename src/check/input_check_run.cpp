@@ -6,12 +6,12 @@
 #include "check/payment_file.h"
 #include "check/payment_line.h"
 #include "data/codepage.h"
+#include "data/file_replace.h"
 #include "data/fixed_width.h"
 #include "data/numeric_text.h"
 #include "data/picture.h"
 #include "data/status.h"
 #include "register/obligor_lookup.h"
-#include "submission/output_files.h"
 #include "submission/work_files.h"
 
 namespace obrazac::check {
@@ -136,7 +136,7 @@ bool Run::prepare() {
   if (!source.empty() && source.is_relative()) source = ctx_.workDir() / source;
   std::error_code ec;
   if (selection_.file.empty() || !fs::is_regular_file(source, ec) ||
-      !submission::copyFileSafely(source, osi1_.file()).empty())
+      !replaceFileByCopy(source, osi1_.file()).empty())
     return stop("Greška kod preuzimanja podataka " + selection_.file.string(), "GLO:UlazFile");
 
   // 6. The copy opens.

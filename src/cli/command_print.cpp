@@ -1,9 +1,8 @@
 // obrazac-cli print: any printed report of the program as a PDF file, built by the same builders
 // the windows preview and print, with the preview's page list to keep some pages only. The PDF
-// is written beside its place and renamed when complete, so no half file ever stands under its
-// name. Exit 0 when written, 1 when there is nothing to print, 2 on bad arguments or a file that
-// could not be written.
-#include <unistd.h>
+// is put in place whole or not at all, so no half file ever stands under its name. Exit 0 when
+// written, 1 when there is nothing to print, 2 on bad arguments or a file that could not be
+// written.
 #include <QGuiApplication>
 #include <filesystem>
 #include <functional>
@@ -226,25 +225,6 @@ std::unique_ptr<QGuiApplication> guiApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// Writes the PDF under a temporary name beside `out`, then renames it into place.
-std::string writePdfInPlace(const Pages& pages, const fs::path& out) {
-  const fs::path part =
-      out.parent_path() / (out.filename().string() + ".part" + std::to_string(::getpid()));
-  const QString failed = render::writePdf(pages, QString::fromStdString(part.string()));
-  std::error_code ec;
-  if (failed.isEmpty() && !fs::exists(part, ec)) return "datoteka nije nastala";
-  if (!failed.isEmpty()) {
-    fs::remove(part, ec);
-    return failed.toStdString();
-  }
-  fs::rename(part, out, ec);
-  if (ec) {
-    fs::remove(part, ec);
-    return ec.message();
-  }
-  return {};
-}
-
 }  // namespace
 
 std::string_view printUsage() {
@@ -294,8 +274,10 @@ int runPrint(const Invocation& inv) {
     }
     pages = std::move(kept);
   }
-  if (const std::string failed = writePdfInPlace(pages, out); !failed.empty()) {
-    inv.err << "PDF datoteka " << out.string() << " nije zapisana: " << failed << "\n";
+  if (const QString failed = render::writePdf(pages, QString::fromStdString(out.string()));
+      !failed.isEmpty()) {
+    inv.err << "PDF datoteka " << out.string() << " nije zapisana: " << failed.toStdString()
+            << "\n";
     return 2;
   }
   inv.err << "Zapisano stranica: " << pages.size() << " u " << out.string() << "\n";

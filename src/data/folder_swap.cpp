@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include <set>
 #include <utility>
 
+#include "data/file_replace.h"
 #include "data/table_file_copy.h"
 
 namespace obrazac {
@@ -37,9 +39,40 @@ fs::path journalOf(const fs::path& file) {
   return fs::path(file.string() + "-journal");
 }
 
+// The name of a change's folder without the mark of a settled one: the name its lock has.
+std::string changeName(const fs::path& folder) {
+  std::string name = folder.filename().string();
+  if (name.ends_with(kSettled)) name.resize(name.size() - kSettled.size());
+  return name;
+}
+
 void removeLockFile(const fs::path& folder) {
   std::error_code ec;
-  fs::remove(folder.parent_path() / ".locks" / folder.filename(), ec);
+  fs::remove(folder.parent_path() / ".locks" / changeName(folder), ec);
+}
+
+// The process that made a change, from its folder's name ".zamjena-<id>-<n>"; 0 if none.
+long changeOwner(std::string_view name) {
+  if (!name.starts_with(kPrefix)) return 0;
+  name.remove_prefix(kPrefix.size());
+  long pid = 0;
+  const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
+  return error == std::errc() && end != name.data() && *end == '-' ? pid : 0;
+}
+
+// The locks of changes whose process died before it made the change's folder.
+void removeOrphanLocks(const fs::path& workDir) {
+  std::error_code ec;
+  fs::directory_iterator it(workDir / ".locks", ec), end;
+  std::vector<fs::path> orphans;
+  for (; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    const long pid = changeOwner(name);
+    if (pid != 0 && processGone(pid) && !present(workDir / name) &&
+        !present(workDir / (name + std::string(kSettled))))
+      orphans.push_back(it->path());
+  }
+  for (const fs::path& lock : orphans) fs::remove(lock, ec);
 }
 
 std::string appendSynced(const fs::path& file, const std::string& text) {
@@ -227,7 +260,8 @@ std::vector<std::string> recoverInterruptedSwap(const fs::path& workDir) {
   }
   for (const fs::path& folder : found) {
     ShareLock lock;
-    if (lock.acquire(folder, AccessMode::DenyAll) != 0) continue;  // its run lives
+    if (lock.acquire(folder.parent_path() / changeName(folder), AccessMode::DenyAll) != 0)
+      continue;                      // its run lives
     if (!present(folder)) continue;  // settled by its own run just now
     const std::string name = folder.filename().string();
     const bool old = name.starts_with(kOldStagingPrefix);
@@ -241,6 +275,8 @@ std::vector<std::string> recoverInterruptedSwap(const fs::path& workDir) {
     removeLockFile(folder);
   }
   if (!found.empty()) syncFolder(workDir);
+  removeOrphanLocks(workDir);
+  removeDeadRunParts(workDir);
   return problems;
 }
 

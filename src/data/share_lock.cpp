@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include "data/store_error.h"
 
@@ -22,6 +23,10 @@ bool lockByte(int fd, off_t byte, short type) {
   return fcntl(fd, F_OFD_SETLK, &fl) == 0;
 }
 
+bool cannotWrite(int error) {
+  return error == EACCES || error == EROFS || error == EPERM || error == ENOENT;
+}
+
 }  // namespace
 
 int ShareLock::acquire(const std::filesystem::path& tableFile, AccessMode mode) {
@@ -31,7 +36,16 @@ int ShareLock::acquire(const std::filesystem::path& tableFile, AccessMode mode) 
   std::error_code ec;
   std::filesystem::create_directory(lockDir, ec);
   const std::string lockPath = (lockDir / tableFile.filename()).string();
-  const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0 && mode == AccessMode::ReadOnly && cannotWrite(errno)) {
+    // A folder that cannot be written (a read-only disk, a copy without rights) is still read:
+    // through its lock file where it has one, else without a lock, as nothing can change it.
+    fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && (errno == ENOENT || cannotWrite(errno))) {
+      mode_ = mode;
+      return err::kOk;
+    }
+  }
   if (fd < 0) return errno == EACCES ? err::kAccessDenied : err::kFileSystemError;
   const short readLock = mode == AccessMode::DenyAll ? F_WRLCK : F_RDLCK;
   const short writeLock =

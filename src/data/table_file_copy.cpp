@@ -10,6 +10,7 @@
 #include <string_view>
 #include <thread>
 
+#include "data/file_replace.h"
 #include "data/keyed_table.h"
 #include "data/sqlite_statement.h"
 
@@ -52,34 +53,6 @@ bool isSqliteFile(const fs::path& file, std::string& reason) {
     got += static_cast<std::size_t>(n);
   }
   return std::string_view(head, got) == kSqliteMagic;
-}
-
-std::string copyBytes(const fs::path& from, const fs::path& to) {
-  Fd in{::open(from.c_str(), O_RDONLY | O_CLOEXEC)};
-  if (in.fd < 0) return systemReason(errno);
-  Fd out{::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644)};
-  if (out.fd < 0) return systemReason(errno);
-  char buffer[1 << 16];
-  for (;;) {
-    ssize_t n = ::read(in.fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return systemReason(errno);
-    if (n == 0) break;
-    for (const char* p = buffer; n > 0;) {
-      const ssize_t w = ::write(out.fd, p, static_cast<std::size_t>(n));
-      if (w < 0 && errno == EINTR) continue;
-      if (w < 0) return systemReason(errno);
-      p += w;
-      n -= w;
-    }
-  }
-  if (::fsync(out.fd) != 0) return systemReason(errno);
-  if (::close(out.fd) != 0) {
-    out.fd = -1;
-    return systemReason(errno);
-  }
-  out.fd = -1;
-  return {};
 }
 
 struct Connection {
@@ -133,7 +106,7 @@ std::string copyTableFile(const fs::path& from, const fs::path& to) {
   const bool database = isSqliteFile(from, reason);
   if (reason.empty())
     reason = database ? copyDatabase(from, to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
-                      : copyBytes(from, to);
+                      : copyToNewFile(from, to);
   if (!reason.empty()) {
     fs::remove(to, ec);
     fs::remove(fs::path(to.string() + "-journal"), ec);
@@ -152,14 +125,7 @@ std::string restoreTableFile(const fs::path& from, const fs::path& to) {
     return reason;
   }
   // A file without a database to write into comes back whole under its name.
-  const fs::path part(to.string() + ".vracanje");
-  fs::remove(part, ec);
-  if ((reason = copyBytes(from, part)).empty()) {
-    fs::rename(part, to, ec);
-    if (ec) reason = ec.message();
-  }
-  if (!reason.empty()) fs::remove(part, ec);
-  return reason;
+  return replaceFileByCopy(from, to);
 }
 
 bool syncFolder(const fs::path& folder) {

@@ -1,11 +1,13 @@
 #include "data/text_table.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 
 #include "data/codepage.h"
+#include "data/file_replace.h"
 #include "data/fixed_width.h"
 
 namespace obrazac {
@@ -32,11 +34,22 @@ int TextTable::open(AccessMode mode) {
     if (!decl_.create || mode == AccessMode::ReadOnly) return fail(err::kFileNotFound);
   }
   if (const int rc = lock_.acquire(file_, mode)) return fail(rc);
-  if (mode != AccessMode::ReadOnly) {
-    // "a" would create it; then reopen for reading and writing anywhere.
-    if (std::FILE* f = std::fopen(file_.c_str(), "ab")) std::fclose(f);
+  if (mode == AccessMode::ReadOnly) {
+    file_ptr_ = std::fopen(file_.c_str(), "rb");
+  } else {
+    // The file stays in the working folder: a link in its place becomes a file of what it leads
+    // to, and the file is opened without following one, so nothing outside is ever written.
+    if (std::filesystem::is_symlink(file_, ec)) {
+      const bool leadsSomewhere = std::filesystem::exists(file_, ec);
+      if (!(leadsSomewhere ? replaceFileByCopy(file_, file_) : replaceFile(file_, "")).empty()) {
+        lock_.release();
+        return fail(err::kFileSystemError);
+      }
+    }
+    const int fd = ::open(file_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    file_ptr_ = fd < 0 ? nullptr : ::fdopen(fd, "r+b");
+    if (fd >= 0 && !file_ptr_) ::close(fd);
   }
-  file_ptr_ = std::fopen(file_.c_str(), mode == AccessMode::ReadOnly ? "rb" : "r+b");
   if (!file_ptr_) {
     lock_.release();
     return fail(errno == EACCES ? err::kAccessDenied : err::kFileSystemError);
@@ -57,10 +70,8 @@ void TextTable::close() {
 
 int TextTable::create() {
   std::error_code ec;
-  if (std::filesystem::exists(file_, ec)) return ok();
-  std::FILE* f = std::fopen(file_.c_str(), "wb");
-  if (!f) return fail(err::kPathNotFound);
-  std::fclose(f);
+  if (std::filesystem::exists(std::filesystem::symlink_status(file_, ec))) return ok();
+  if (!writeNewFile(file_, "").empty()) return fail(err::kPathNotFound);
   return ok();
 }
 

@@ -77,7 +77,8 @@ PageABuild buildPageA(Context& ctx, const FormRequest& f, RunReporter& reporter,
   a.clear();
   a.setText(a.index("IDENTIFIKATOR"), f.identity.identifier);
   setFormFields(a, f);
-  const bool exists = table.get("KEYIDENTIKATOR") == 0;
+  if (const int rc = table.get("KEYIDENTIKATOR"); rc != 0 && rc != err::kRecordNotFound)
+    return fail(rc, "stranica A obrasca " + f.identity.link);
 
   a.setInteger(a.index("BROJOSIG"), 0);
   a.setInteger(a.index("BROJSTRANA"), 0);
@@ -120,19 +121,29 @@ PageABuild buildPageA(Context& ctx, const FormRequest& f, RunReporter& reporter,
   setFormFields(a, f);
   for (int i = 0; i < 5; ++i) a.setDecimal(amount[i], pageATotal(totals[i]));
 
-  // Page A written with old totals would later carry the hash of a file it does not describe.
-  if (const int w = exists ? table.put() : table.add())
-    return fail(w, "stranica A obrasca " + f.identity.link);
   reporter.status("1. dio obrade završena. Formiram SHA broj");
 
   const int last = p.index("IDENTIFIKATOR");
   if (f.formNumber > p.integer(last)) {
     p.setInteger(last, f.formNumber);
+    // The obligor would be offered this form's number again: the run stops.
     if (const int w = pos.put())
-      reporter.status(
-          Status::store(w, "zadnji broj obrasca obveznika " + std::to_string(f.employer)).text());
+      return fail(w, "zadnji broj obrasca obveznika " + std::to_string(f.employer));
   }
   return result;
+}
+
+int storePageA(Context& ctx, std::string_view controlNumber) {
+  Table& table = ctx.table("A");
+  Record& a = table.record();
+  const Record built = a;
+  a.clear();
+  a.setText(a.index("KONVEZA"), built.text(built.index("KONVEZA")));
+  const int found = table.get("KEYIDENTIKATOR");
+  if (found != 0 && found != err::kRecordNotFound) return found;
+  a = built;
+  a.setText(a.index("KONZNAK"), controlNumber);
+  return found == 0 ? table.put() : table.add();
 }
 
 }  // namespace obrazac::form

@@ -1,7 +1,7 @@
 // Page A of a form: the header record of TBOBRAZA.DAT (prefix A) with the obligor's
 // identification, the number of insured persons and B pages and the five control totals, built
-// from the form's page B rows. The control number field holds a placeholder until the
-// submission file's hash is stored.
+// from the form's page B rows. It is stored once, with the control number of the submission
+// file made from it, so a stored page A always names a file that stands.
 #pragma once
 
 #include <string_view>
@@ -29,12 +29,16 @@ struct PageABuild {
 // "00000000" and "0000".
 enum class ObligorMB { Numeric, NumericNotZero };
 
-// Builds page A from the rows of the form link and inserts or replaces it; the A buffer then
-// holds the record written. Totals below zero are written as zero. The obligor's last used form
-// number grows to the form's number. No rows: status "Obrada prekinuta. Preuzeto 0 redaka" and
-// nothing is written.
+// Builds page A from the rows of the form link into the A buffer, its control number field
+// holding the placeholder; the stored page A stays as it was until storePageA(). Totals below
+// zero are written as zero. The obligor's last used form number grows to the form's number. No
+// rows: status "Obrada prekinuta. Preuzeto 0 redaka".
 PageABuild buildPageA(Context& ctx, const FormRequest& form, RunReporter& reporter,
                       ObligorMB mbRule = ObligorMB::Numeric);
+
+// Stores the page A of the A buffer with this control number (A:KONZNAK), in place of the form's
+// earlier page A or as a new one. Returns the store's error code.
+int storePageA(Context& ctx, std::string_view controlNumber);
 
 // A page A total is never negative.
 inline Decimal pageATotal(const Decimal& sum) {

@@ -92,15 +92,21 @@ PageBBuild buildPageBRows(Context& ctx, const FormRequest& f, RunReporter& repor
   if (const int rc = osi.begin()) return failWith(Status::store(rc, osi.decl().file));
   if (const int rc = removeFormRows(osi, f, reporter)) return failWith(Status::store(rc, rows));
 
+  // A table another program holds is a failure naming it, never a month without rows.
   Table& rad = ctx.table("RAD");
-  if (const int opened = rad.open(); opened == 0 || opened == err::kFileAlreadyOpen) {
+  const std::string monthly =
+      "mjesečni podaci obveznika " + std::to_string(f.employer) + " (" + rad.decl().file + ")";
+  if (const int opened = rad.open(); opened != 0 && opened != err::kFileAlreadyOpen)
+    return failWith(Status::store(opened, monthly, rad.driverError()));
+  {
     Record& r = rad.record();
     Record& o = osi.record();
     const MonthlyFields m(r);
     const RowFields k(o);
     r.clear();
     r.setInteger(m.redbroj, f.employer);
-    rad.set("KEYRBRFIRME");
+    if (const int rc = rad.set("KEYRBRFIRME"))
+      return failWith(Status::store(rc, monthly, rad.driverError()));
     int person = 0;
     std::string previous = "0000000000000";
     int rc;
@@ -135,7 +141,7 @@ PageBBuild buildPageBRows(Context& ctx, const FormRequest& f, RunReporter& repor
       ++b.taken;
     }
     if (rc != err::kRecordNotAvailable)
-      return failWith(Status::store(rc, "mjesečni podaci obveznika " + std::to_string(f.employer)));
+      return failWith(Status::store(rc, monthly, rad.driverError()));
   }
   if (const int rc = osi.commit()) return failWith(Status::store(rc, rows));
   reopenShared();
@@ -158,15 +164,17 @@ int removeFormRows(Table& osi, const FormRequest& f, RunReporter& reporter) {
   r.clear();
   r.setText(k.konveza, f.identity.link);
   if (const int rc = osi.set("KEYOBRGODMJE")) return rc;
-  while (osi.next() == 0 && r.text(k.konveza) == f.identity.link) {
+  int rc;
+  while ((rc = osi.next()) == 0 && r.text(k.konveza) == f.identity.link) {
     // Correcting rows ("99") replace only the rows of their own kind.
     if (f.paymentType == "99" && r.text(k.vrsupl) != "99") continue;
     old.push_back({osi.position(), r.text(k.jmbg)});
   }
+  // A read that fails is no end of the form's rows: the rows past it would stay.
+  if (rc != 0 && rc != err::kRecordNotAvailable) return rc;
   for (const auto& o : old) {
     reporter.status("Brišem " + utf8FromCp1250(f.identity.id4) + " MB " + utf8FromCp1250(o.jmbg));
-    if (const int rc = osi.reget(o.at)) return rc;
-    if (const int rc = osi.remove()) return rc;
+    if ((rc = osi.reget(o.at)) != 0 || (rc = osi.remove()) != 0) return rc;
   }
   return 0;
 }

@@ -3,11 +3,11 @@
 #include <fstream>
 #include <functional>
 
+#include "data/file_replace.h"
 #include "data/fixed_width.h"
 #include "data/picture.h"
 #include "data/record_format.h"
 #include "submission/control_number.h"
-#include "submission/output_files.h"
 #include "submission/work_files.h"
 
 namespace obrazac::prints {
@@ -47,7 +47,7 @@ bool readCopy(Context& ctx, const std::filesystem::path& file, RunReporter& repo
   Table& copy = ctx.table("SL3");
   copy.close();
   const std::filesystem::path work = ctx.workDir() / "TBSLOG3.TXT";
-  if (!submission::copyFileSafely(file, work).empty()) {
+  if (!replaceFileByCopy(file, work).empty()) {
     reporter.message("Greška kod preuzimanja " + file.string());
     return false;
   }

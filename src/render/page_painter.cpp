@@ -1,11 +1,14 @@
 #include "render/page_painter.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+
+#include "data/file_replace.h"
 
 namespace obrazac::render {
 namespace {
@@ -154,10 +157,20 @@ QString printPages(QPagedPaintDevice& device, const prints::Pages& pages) {
 }
 
 QString writePdf(const prints::Pages& pages, const QString& path) {
-  QPdfWriter pdf(path);
-  pdf.setResolution(600);
-  pdf.setCreator(QStringLiteral("obrazac"));
-  return printPages(pdf, pages);
+  // Drawn in memory first: the file is put in place only whole (a full disk keeps the old one).
+  QBuffer bytes;
+  bytes.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&bytes);
+    pdf.setResolution(600);
+    pdf.setCreator(QStringLiteral("obrazac"));
+    if (QString failed = printPages(pdf, pages); !failed.isEmpty()) return failed;
+  }
+  const QByteArray& data = bytes.data();
+  const std::string why =
+      replaceFile(path.toStdString(),
+                  std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+  return QString::fromStdString(why);
 }
 
 }  // namespace obrazac::render

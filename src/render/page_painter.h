@@ -25,7 +25,7 @@ QImage pageImage(const prints::Page& page, double dotsPerInch);
 // empty text on success, otherwise why it failed.
 QString printPages(QPagedPaintDevice& device, const prints::Pages& pages);
 
-// The pages as a PDF file.
+// The pages as a PDF file, put in place of `path` whole or not at all (data/file_replace.h).
 QString writePdf(const prints::Pages& pages, const QString& path);
 
 }  // namespace obrazac::render

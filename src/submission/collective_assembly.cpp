@@ -5,8 +5,10 @@
 
 #include "app/application_parameters.h"
 #include "data/codepage.h"
+#include "data/file_replace.h"
 #include "data/fixed_width.h"
 #include "data/status.h"
+#include "data/store_error.h"
 #include "form/page_a.h"
 #include "submission/control_number.h"
 #include "submission/output_files.h"
@@ -113,11 +115,16 @@ bool Assembly::readList(const fs::path& folder) {
     return false;
   }
   Record& t = list.record();
-  list.setPhysical();
-  while (list.next() == 0)
+  int rc = list.setPhysical();
+  while (rc == 0 && (rc = list.next()) == 0)
     listed_.push_back({t.text(t.index("IDENTIFIKATOR")),
                        listedFilePath(t.text(t.index("IMEFILE")), folder, ctx_.workDir()),
                        static_cast<int>(t.integer(t.index("FIRMA"))), t.text(t.index("IMEFIRME"))});
+  // A read that fails is no end of the list: the forms behind it would be left out.
+  if (rc != err::kRecordNotAvailable) {
+    fail(Status::store(rc, "popis obrađenih obveznika TBTMPDAT.DAT", list.driverError()).text());
+    return false;
+  }
   return true;
 }
 
@@ -127,7 +134,7 @@ bool Assembly::joinForms(const Listed& listed) {
   Table& velor = ctx_.table("VEL");
   copy.close();
   // A listed form missing from the file would still get the collective control number.
-  if (const std::string error = copyFileSafely(listed.file, copy.file()); !error.empty()) {
+  if (const std::string error = replaceFileByCopy(listed.file, copy.file()); !error.empty()) {
     fail("Greška " + error);
     return false;
   }
@@ -137,7 +144,8 @@ bool Assembly::joinForms(const Listed& listed) {
   }
   Record& r = copy.record();
   const int redak = r.index("REDAK"), tip = r.index("TIP");
-  while (copy.next() == 0) {
+  int rc;
+  while ((rc = copy.next()) == 0) {
     const std::string& type = r.text(tip);
     if (type == "3") ++out_.forms;
     if (type == "0" || type == "9") continue;
@@ -151,6 +159,10 @@ bool Assembly::joinForms(const Listed& listed) {
       fail("Greška " + std::string(velor.errorText()));
       return false;
     }
+  }
+  if (rc != err::kRecordNotAvailable) {
+    fail(Status::store(rc, listed.file.string()).text());
+    return false;
   }
   copy.close();
   return true;

@@ -5,6 +5,8 @@
 
 #include "data/codepage.h"
 #include "data/status.h"
+#include "data/store_error.h"
+#include "form/page_a.h"
 #include "form/page_b.h"
 #include "submission/control_number.h"
 #include "submission/output_files.h"
@@ -95,15 +97,10 @@ void Finish::run() {
   addToList(pos, fresh);
   if (!out_.status.ok()) return;
 
-  // The control number on page A.
-  Table& a = ctx_.table("A");
-  Record& r = a.record();
-  r.clear();
-  r.setText(r.index("KONVEZA"), form_.identity.link);
-  if (a.get("KEYIDENTIKATOR") != 0)
-    return fail("Greška kod ažuriranja SHA broja (1)=" + utf8FromCp1250(form_.identity.identifier));
-  r.setText(r.index("KONZNAK"), groupedControlNumber(hash.digits));
-  if (a.put() != 0) return fail("Greška kod ažuriranja SHA broja (2)");
+  // Page A with the control number, stored only now: it never stands without its file.
+  ctx_.table("A").record() = pageA;
+  if (form::storePageA(ctx_, groupedControlNumber(hash.digits)) != 0)
+    return fail("Greška kod ažuriranja SHA broja (2)");
   if (const std::string error = guard_.archive(archiveEntry(hash.digits), velor.file());
       !error.empty())
     return fail("Greška kod arhiviranja datoteke " + error);
@@ -240,7 +237,13 @@ void Finish::addToList(const Record& pos, bool fresh) {
   t.setText(t.index("IMEFIRME"), text("NAZIV"));
   t.setText(t.index("IDENTIFIKATOR"), form_.identity.link);
   t.setText(t.index("IMEFILE"), files_.listed);
-  if (list.add() != 0) reporter_.message("Greška. Add TBTMPDAT " + std::string(list.errorText()));
+  // An obligor listed already is said and passed over; any other failed write would leave the
+  // form out of the collective file, so the run fails and the guard undoes it.
+  const int added = list.add();
+  if (added == err::kDuplicateKey)
+    reporter_.message("Greška. Add TBTMPDAT " + std::string(list.errorText()));
+  else if (added != 0)
+    fail(Status::store(added, "upis u popis obrađenih obveznika TBTMPDAT.DAT", list.driverError()));
   list.close();
   list.open();
 }

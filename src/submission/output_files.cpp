@@ -1,13 +1,7 @@
 #include "submission/output_files.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
-
 #include "data/codepage.h"
+#include "data/file_replace.h"
 #include "data/fixed_width.h"
 
 namespace obrazac::submission {
@@ -45,42 +39,8 @@ fs::path listedFilePath(std::string_view listedCp1250, const fs::path& outputFol
   return resolveInWorkDir(text, workDir);
 }
 
-std::string writeCopy(const fs::path& from, const fs::path& to) {
-  using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-  File in(std::fopen(from.c_str(), "rb"), std::fclose);
-  if (!in) return from.string() + ": " + std::strerror(errno);
-  std::FILE* out = std::fopen(to.c_str(), "wb");
-  if (!out) return to.string() + ": " + std::strerror(errno);
-  std::string error;
-  char buffer[1 << 16];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) {
-    if (std::fwrite(buffer, 1, n, out) != n) {
-      error = to.string() + ": " + std::strerror(errno);
-      break;
-    }
-  }
-  if (error.empty() && std::ferror(in.get())) error = from.string() + ": " + std::strerror(errno);
-  if (error.empty() && (std::fflush(out) != 0 || fsync(fileno(out)) != 0))
-    error = to.string() + ": " + std::strerror(errno);
-  if (std::fclose(out) != 0 && error.empty()) error = to.string() + ": " + std::strerror(errno);
-  return error;
-}
-
-std::string copyFileSafely(const fs::path& from, const fs::path& to) {
-  const fs::path part = fs::path(to).concat(".part");
-  std::string error = writeCopy(from, part);
-  std::error_code ec;
-  if (error.empty()) {
-    fs::rename(part, to, ec);
-    if (ec) error = to.string() + ": " + ec.message();
-  }
-  if (!error.empty()) fs::remove(part, ec);
-  return error;
-}
-
 bool copyProducedFile(const fs::path& produced, const fs::path& target, RunReporter& reporter) {
-  std::string error = copyFileSafely(produced, target);
+  std::string error = replaceFileByCopy(produced, target);
   if (error.empty()) return true;
   reporter.message("Greška, file: " + produced.string() + " " + target.string() +
                    " Error=" + error);

@@ -1,7 +1,6 @@
 // Folders of the parameter record and the files a sending produces in them. A stored folder
 // value may end without a separator and may use Windows backslashes; a relative value lies
-// within the working folder. A produced file appears complete or not at all: it is written
-// beside its place under a temporary name and renamed over it.
+// within the working folder. A produced file appears complete or not at all (data/file_replace.h).
 #pragma once
 
 #include <filesystem>
@@ -31,14 +30,6 @@ std::string listedFileText(std::string_view outputText, std::string_view fileNam
 std::filesystem::path listedFilePath(std::string_view listedCp1250,
                                      const std::filesystem::path& outputFolder,
                                      const std::filesystem::path& workDir);
-
-// Copies `from` into `to` (made or emptied) and flushes it to disk. Returns an empty text on
-// success, otherwise why it failed (UTF-8).
-std::string writeCopy(const std::filesystem::path& from, const std::filesystem::path& to);
-
-// Copies `from` over `to` through a temporary file beside `to`. Returns an empty text on
-// success, otherwise why it failed (UTF-8); `to` is then as it was.
-std::string copyFileSafely(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // The copy of a produced file to a target the user names (a removable disk): the target is
 // replaced; a failure is shown as "Greška, file: " with both names, " Error=" and the reason.

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "data/file_replace.h"
 #include "data/store_error.h"
 #include "submission/output_files.h"
 
@@ -89,7 +90,7 @@ bool RunGuard::begin(std::initializer_list<const char*> changedTables, const fs:
 std::string RunGuard::produce(const fs::path& made, const fs::path& output) {
   const fs::path beside = swap_.besideOf(output);
   if (std::string why = swap_.place(beside, output); !why.empty()) return why;
-  return writeCopy(made, beside);
+  return copyToNewFile(made, beside);
 }
 
 std::string RunGuard::archive(ArchiveEntry entry, const fs::path& made) {

@@ -10,6 +10,7 @@
 #include "check/payment_line.h"
 #include "data/codepage.h"
 #include "data/field_value.h"
+#include "data/file_replace.h"
 #include "data/fixed_width.h"
 #include "data/status.h"
 #include "form/form_request.h"
@@ -170,7 +171,7 @@ bool Takeover::copyInput() {
   std::error_code ec;
   // Only a file can be taken over: a folder or a missing name is refused before the copy.
   const bool isFile = fs::is_regular_file(from, ec);
-  if (!isFile || !copyFileSafely(from, input.file()).empty()) {
+  if (!isFile || !replaceFileByCopy(from, input.file()).empty()) {
     fail("Greška kod preuzimanja podataka " + header_.inputFile, HeaderField::InputFile);
     return false;
   }

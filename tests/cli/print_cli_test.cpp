@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -130,6 +132,50 @@ TEST_F(PrintCli, UnwritablePlaceLeavesNoHalfFile) {
   const auto r = run("print obligors --pdf '" + missing.string() + "'");
   EXPECT_EQ(r.exitCode, 2) << r.output;
   EXPECT_FALSE(fs::exists(missing.parent_path()));
+}
+
+// A disk that takes no more bytes (a file size limit stands in for it, its signal ignored so
+// the write fails instead) keeps the old PDF whole and fails the command; a part file of a
+// killed print beside it goes.
+TEST_F(PrintCli, AFullDiskKeepsTheOldPdf) {
+  const fs::path out = pdf("full");
+  testing::writeFile(out, "the good old pdf");
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  waitpid(gone, nullptr, 0);
+  const fs::path leftOver = dir_->path() / ("full.pdf.part" + std::to_string(gone));
+  testing::writeFile(leftOver, "%PDF cut off");
+  const auto r =
+      runShell("trap '' XFSZ; ulimit -f 8; " + std::string(OBRAZAC_CLI_PATH) + " --dir '" +
+               dir_->path().string() + "' print obligors --pdf '" + out.string() + "' 2>&1");
+  EXPECT_EQ(r.exitCode, 2) << r.output;
+  EXPECT_NE(r.output.find("nije zapisana"), std::string::npos) << r.output;
+  EXPECT_EQ(testing::readFile(out), "the good old pdf");
+  for (const auto& e : fs::directory_iterator(dir_->path()))
+    EXPECT_EQ(e.path().filename().string().find("full.pdf.part"), std::string::npos) << e.path();
+}
+
+// A working folder that cannot be written is still printed from.
+TEST_F(PrintCli, AReadOnlyFolderIsPrintedFrom) {
+  testing::TempDir place;
+  const fs::path folder = place / "radna", outFolder = place / "pdf";
+  fs::copy(dir_->path(), folder, fs::copy_options::recursive);
+  fs::remove_all(folder / ".locks");
+  fs::create_directories(outFolder);
+  fs::permissions(place.path(), fs::perms::all);
+  fs::permissions(outFolder, fs::perms::all);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+  // The superuser writes anywhere: the command runs as nobody then.
+  const std::string as =
+      geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const auto r = runShell(as + OBRAZAC_CLI_PATH + " --dir '" + folder.string() +
+                          "' print obligors --pdf '" + (outFolder / "o.pdf").string() + "' 2>&1");
+  EXPECT_EQ(r.exitCode, 0) << r.output;
+  EXPECT_EQ(pages(outFolder / "o.pdf"), 1);
+  EXPECT_FALSE(fs::exists(folder / ".locks"));
+  fs::permissions(folder, fs::perms::owner_all);
 }
 
 TEST_F(PrintCli, HelpListsEveryReport) {

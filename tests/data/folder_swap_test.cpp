@@ -69,6 +69,30 @@ TEST(FolderSwap, TheNextStartLeavesAChangeAtWorkAlone) {
 }
 
 // Staging folders of earlier versions go, unless they hold originals that could not be put back.
+// A run killed before its change had a folder, or while it removed the settled folder, leaves
+// the change's lock; the next start removes it once the run's process is gone, with the part
+// files of its new files.
+TEST(FolderSwap, TheNextStartRemovesTheLocksAndPartsOfDeadRuns) {
+  TempDir dir;
+  const pid_t child = fork();
+  if (child == 0) _exit(0);
+  waitpid(child, nullptr, 0);
+  const std::string dead = std::to_string(child), alive = std::to_string(getpid());
+  fs::create_directories(dir / ".locks");
+  for (const std::string& lock :
+       {".zamjena-" + dead + "-1", ".zamjena-" + dead + "-2", ".zamjena-" + alive + "-3"})
+    writeFile(dir / ".locks" / lock, "");
+  fs::create_directories(dir / (".zamjena-" + dead + "-2.gotovo"));
+  writeFile(dir / ("TBVELOR1.TXT.part" + dead), "half");
+  writeFile(dir / ("TBUPLATE.DAT.part" + alive), "at work");
+
+  EXPECT_TRUE(recoverInterruptedSwap(dir.path()).empty());
+  EXPECT_EQ(testing::leftOvers(dir.path()),
+            (std::vector<std::string>{(dir / ("TBUPLATE.DAT.part" + alive)).string(),
+                                      (dir / ".locks" / (".zamjena-" + alive + "-3")).string()}));
+  EXPECT_FALSE(fs::exists(dir / (".zamjena-" + dead + "-2.gotovo")));
+}
+
 TEST(FolderSwap, TheNextStartRemovesStagingFoldersLeftBehind) {
   TempDir dir;
   fs::create_directories(dir / ".prijenos-17-4711" / "zamijenjeno");

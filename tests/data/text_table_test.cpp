@@ -296,6 +296,34 @@ TEST_F(TextTableTest, OpeningCreatesAMissingFileButNotAMissingFolder) {
   EXPECT_FALSE(std::filesystem::exists(dir_ / "OTHER.TXT"));
 }
 
+// A work file that is a link to a file elsewhere becomes a file of the working folder holding
+// what the link led to; the outside file is never written, and a link to nothing makes nothing
+// outside either.
+TEST_F(TextTableTest, AWorkFileThatIsALinkIsWrittenInTheFolderNotThroughTheLink) {
+  TempDir outside;
+  writeFile(outside / "theirs", "theirs\r\n");
+  for (const char* name : {"TBVELOR.TXT", "TBSLOG5.TXT"}) {
+    std::filesystem::create_symlink(outside / "theirs", dir_ / name);
+  }
+  std::filesystem::create_symlink(outside / "absent", dir_ / "TBIZLAZ2.TXT");
+  Context ctx(dir_.path());
+  for (const char* prefix : {"VEL", "SL5", "ULZ11"}) {
+    Table& t = ctx.table(prefix);
+    ASSERT_EQ(t.open(AccessMode::DenyAll), 0) << prefix;
+    EXPECT_FALSE(std::filesystem::is_symlink(t.file())) << prefix;
+    ASSERT_EQ(t.append(), 0) << prefix;
+    if (std::string_view(prefix) == "VEL") {
+      ASSERT_EQ(t.empty(), 0);
+      ASSERT_EQ(t.append(), 0);
+    }
+    t.close();
+  }
+  EXPECT_EQ(readFile(outside / "theirs"), "theirs\r\n");
+  EXPECT_FALSE(std::filesystem::exists(outside / "absent"));
+  EXPECT_EQ(readFile(dir_ / "TBSLOG5.TXT"), "theirs\r\n\r\n");
+  EXPECT_EQ(readFile(dir_ / "TBVELOR.TXT"), "\r\n");
+}
+
 TEST_F(TextTableTest, ExclusiveOpenIsRefusedWhileAnotherContextHasTheFile) {
   Context first(dir_.path()), second(dir_.path());
   ASSERT_EQ(first.table("VEL").open(AccessMode::DenyNone), 0);

@@ -58,10 +58,16 @@ TEST_F(Pages, OrdinalsCountEveryPersonOfTheObligorAndPartsOfAMonthShareOne) {
                         {"00003", "3333333333333", 1}}));
 
   ASSERT_TRUE(buildPageA(ctx, request(), reporter).built());
-  const Record a = pageA(request().identity.link);
+  const Record a = ctx.table("A").record();
   EXPECT_EQ(a.integer(a.index("BROJOSIG")), 2);  // two persons in three rows
   EXPECT_EQ(a.integer(a.index("BROJSTRANA")), 1);
   EXPECT_EQ(fieldOf(a, "KONZNAK"), kControlNumberPlaceholder);
+  // Stored only with the control number of its file.
+  EXPECT_EQ(count("A"), 0);
+  ASSERT_EQ(storePageA(ctx, "0123456789-0123456789-0123456789-0123456789"), 0);
+  const Record stored = pageA(request().identity.link);
+  EXPECT_EQ(fieldOf(stored, "BROJOSIG"), fieldOf(a, "BROJOSIG"));
+  EXPECT_EQ(fieldOf(stored, "KONZNAK"), "0123456789-0123456789-0123456789-0123456789");
 }
 
 TEST_F(Pages, APartOfTheMonthTakesOnlyRowsWhollyWithinIt) {
@@ -83,7 +89,7 @@ TEST_F(Pages, PagesOfTwelveThirteenAndTwentyFourRows) {
     const auto request = formRequestOf(f.header(), "0000000000000");
     ASSERT_EQ(buildPageBRows(f.ctx, request, reporter).taken, persons);
     ASSERT_TRUE(buildPageA(f.ctx, request, reporter).built());
-    const Record a = f.pageA(request.identity.link);
+    const Record a = f.ctx.table("A").record();
     EXPECT_EQ(a.integer(a.index("BROJSTRANA")), pages) << persons;
     EXPECT_EQ(a.integer(a.index("BROJOSIG")), persons);
   }
@@ -94,7 +100,7 @@ TEST_F(Pages, NegativeTotalsAreZeroOnPageAWhileRowsKeepTheirSign) {
   addRow(1, {.jmbg = "2222222222222", .gross = "-150.00"});
   ASSERT_EQ(buildB().taken, 2);
   ASSERT_TRUE(buildPageA(ctx, request(), reporter).built());
-  const Record a = pageA(request().identity.link);
+  const Record a = ctx.table("A").record();
   for (const char* total : {"IZNOS7", "IZNOS8", "IZNOS9", "IZNOS10", "IZNOS11"})
     EXPECT_EQ(a.decimal(a.index(total)), Decimal()) << total;
   std::vector<std::string> amounts;
@@ -113,7 +119,7 @@ TEST_F(Pages, PageAFromTheObligorAndTheLastFormNumberGrows) {
   const auto request = formRequestOf(h, "1403975331017");
   ASSERT_EQ(buildPageBRows(ctx, request, reporter).taken, 1);
   ASSERT_TRUE(buildPageA(ctx, request, reporter).built());
-  const Record a = pageA("002507 01");
+  const Record a = ctx.table("A").record();
   EXPECT_EQ(fieldOf(a, "MB01"), "00000000");  // not numeric
   EXPECT_EQ(fieldOf(a, "MB02"), "0000");
   EXPECT_EQ(fieldOf(a, "JMBG"), "1403975331017");
@@ -145,7 +151,7 @@ TEST_F(Pages, TakenOverDataTakeTheUnitOnlyWithAnMB) {
                                                      {ObligorMB::NumericNotZero, "0000"}};
   for (const auto& [rule, unit] : cases) {
     ASSERT_TRUE(buildPageA(ctx, request, reporter, rule).built());
-    const Record a = pageA("002501 01");
+    const Record a = ctx.table("A").record();
     EXPECT_EQ(fieldOf(a, "MB01") + fieldOf(a, "MB02"), std::string("00000000") + unit);
   }
 }

@@ -37,22 +37,6 @@ TEST(OutputFolders, TheListKeepsTheFileNameAsBuiltOrItsBareNameWhenTooLong) {
   EXPECT_EQ(listedFilePath("/x/F0015001.TXT", "/out/", "/w"), fs::path("/x/F0015001.TXT"));
 }
 
-TEST(SafeCopy, TheTargetIsWhollyReplacedOrLeftAsItWas) {
-  TempDir dir;
-  writeFile(dir / "old", "old file");
-  writeFile(dir / "new", std::string(200'000, 'n'));
-  EXPECT_EQ(copyFileSafely(dir / "new", dir / "old"), "");
-  EXPECT_EQ(readFile(dir / "old"), std::string(200'000, 'n'));
-
-  writeFile(dir / "old", "old file");
-  EXPECT_NE(copyFileSafely(dir / "missing", dir / "old"), "");
-  EXPECT_EQ(readFile(dir / "old"), "old file");
-  fs::create_directories(dir / "target");  // a folder cannot be replaced by a file
-  EXPECT_NE(copyFileSafely(dir / "new", dir / "target"), "");
-  for (const auto& entry : fs::directory_iterator(dir.path()))
-    EXPECT_NE(entry.path().extension(), ".part") << entry.path();
-}
-
 TEST(SafeCopy, ACopyToARemovableDiskReportsBothNamesOnFailure) {
   TempDir dir;
   writeFile(dir / "F0015001.TXT", "x");

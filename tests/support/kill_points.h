@@ -12,6 +12,7 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "data/folder_swap.h"
 #include "support/table_dump.h"
@@ -85,6 +86,20 @@ inline void copyFolder(const std::filesystem::path& from, const std::filesystem:
   std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
 }
 
+// What a killed run may leave only until the next start: part files of new files (in the
+// folder and its output folder) and the locks of its changes.
+inline std::vector<std::string> leftOvers(const std::filesystem::path& dir) {
+  std::vector<std::string> found;
+  std::error_code ec;
+  for (const auto& folder : {dir, dir / "izlaz"})
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec))
+      if (e.path().filename().string().find(".part") != std::string::npos)
+        found.push_back(e.path().string());
+  for (const auto& e : std::filesystem::directory_iterator(dir / ".locks", ec))
+    if (e.path().filename().string().starts_with(".zamjena-")) found.push_back(e.path().string());
+  return found;
+}
+
 using FolderRun = std::function<bool(const std::filesystem::path&)>;
 
 // Runs `run` in a child; kills it after `delay` unless it ended before. The time it took.
@@ -103,9 +118,12 @@ inline std::chrono::microseconds runInChild(const FolderRun& run, const std::fil
                                                                start);
 }
 
+// What must hold of the folder after every kill and recovery besides being as before or after.
+using FolderCheck = std::function<void(const std::filesystem::path&)>;
+
 // `before` is left untouched; the copies are made beside it.
 inline void expectAllOrNothing(const std::filesystem::path& before, const FolderRun& run,
-                               int points = 12) {
+                               int points = 12, const FolderCheck& alsoHolds = {}) {
   TempDir scratch;
   const auto work = scratch / "radna";
   copyFolder(before, work);
@@ -119,6 +137,11 @@ inline void expectAllOrNothing(const std::filesystem::path& before, const Folder
     copyFolder(before, work);
     runInChild(run, work, whole * k / (points + 1));
     EXPECT_TRUE(recoverInterruptedSwap(work).empty());
+    EXPECT_EQ(leftOvers(work), std::vector<std::string>{}) << "kill point " << k;
+    if (alsoHolds) {
+      SCOPED_TRACE("kill point " + std::to_string(k));
+      alsoHolds(work);
+    }
     const FolderState found = stateOf(work);
     asBefore += found == old;
     EXPECT_TRUE(found == old || found == done)
