@@ -36,6 +36,13 @@ std::filesystem::path listedFilePath(std::string_view listedCp1250,
 // success, otherwise why it failed (UTF-8).
 std::string writeCopy(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// The refusal of a file a run is to read (a payroll file, a submission file) that is no plain
+// file, naming it and the reason: "Greška kod preuzimanja podataka <file>: datoteka ne postoji"
+// (or "...: to je mapa, a ne datoteka", "...: nije navedena datoteka"); empty for a plain file.
+std::string inputFileRefusal(const std::filesystem::path& file, std::string_view shownName);
+// The same refusal for a plain file whose copy failed for `reason`.
+std::string inputFileFailure(std::string_view shownName, std::string_view reason);
+
 // Copies `from` over `to` through a temporary file beside `to`. Returns an empty text on
 // success, otherwise why it failed (UTF-8); `to` is then as it was.
 std::string copyFileSafely(const std::filesystem::path& from, const std::filesystem::path& to);
