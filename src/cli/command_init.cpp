@@ -7,6 +7,7 @@
 #include "codelists/municipality_list.h"
 #include "data/context.h"
 #include "data/dictionary.h"
+#include "data/field_value.h"
 #include "sample/sample_installation.h"
 
 namespace obrazac::cli {
@@ -16,6 +17,16 @@ int runInit(const Invocation& inv) {
   const bool demo = !inv.args.empty();
   if (demo && inv.args[0] != "--demo") throw UsageError("nepoznata opcija '" + inv.args[0] + "'");
   std::error_code ec;
+  // The parameters hold the working folder in Windows-1250: a name with a character outside it
+  // could not be written back, and every later run would take the folder for another one.
+  if (demo) {
+    const std::string folder = std::filesystem::absolute(inv.workDir, ec).string();
+    if (const auto unfit = unfitCharacter(folder)) {
+      inv.err << "Greška: mapa " << folder << " ne može biti radna mapa: ime joj sadrži " << *unfit
+              << ". Odaberite mapu čije ime ima samo znakove te kodne stranice.\n";
+      return 1;
+    }
+  }
   std::filesystem::create_directories(inv.workDir, ec);
   if (ec) {
     inv.err << "Greška: mapu " << inv.workDir.string() << " nije moguće napraviti (" << ec.message()
