@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "data/codepage.h"
+#include "data/field_value.h"
 #include "data/record_format.h"
 
 namespace obrazac::check {
@@ -12,8 +14,13 @@ constexpr std::string_view kTypeField = "TIPSLOGA";
 
 }  // namespace
 
-void FileStructureChecker::check(char type, std::int64_t length, FindingSink& sink) {
+void FileStructureChecker::check(std::string_view record, std::int64_t length, FindingSink& sink) {
   ++lines_;
+  const char type = record.empty() ? ' ' : record.back();
+  if (const std::size_t at = firstUnfitByte(record); at != std::string_view::npos)
+    sink.add("ZNAK", Severity::Error, kContext,
+             cp1250FromUtf8("Slog sadrži " + *unfitByte(record.substr(at, 1)) + " na mjestu " +
+                            std::to_string(at + 1)));
   if (length != submission::kRecordWidth)
     sink.add("DULJINA", Severity::Error, kContext,
              "Redak ima duljinu " + std::to_string(length) + ", a slog mora imati " +

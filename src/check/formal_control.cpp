@@ -16,6 +16,7 @@
 #include "data/picture.h"
 #include "data/record_format.h"
 #include "data/text_table.h"
+#include "submission/output_files.h"
 
 namespace obrazac::check {
 namespace fs = std::filesystem;
@@ -144,7 +145,7 @@ void readAndCheck(TextTable& copy, CodeLookups& lookups, const Clock& clock,
       line.assign(in.text(redak)).append(in.text(tip));
       sink.startLine(batch, n);
       checker.check(line, sink);
-      structure.check(line.back(), copy.lineShape().length, sink);
+      structure.check(line, copy.lineShape().length, sink);
       batch.marked[batch.count++] = sink.lineHasFindings() ? 'D' : ' ';
     }
     if (copy.error() != err::kRecordNotAvailable) {
@@ -267,15 +268,15 @@ FormalControlOutcome Run::execute() {
 bool Run::takeFile() {
   Table& copy = ctx_.table("TVL");
   copy.close();
-  const std::string refused = "Greška kod preuzimanja podataka " + file_.string();
-  std::error_code ec;
-  if (!fs::is_regular_file(file_, ec)) {
+  if (const std::string refused = submission::inputFileRefusal(file_, file_.string());
+      !refused.empty()) {
     fail(refused);
     return false;
   }
+  std::error_code ec;
   if (fs::exists(copy.file(), ec) && fs::equivalent(file_, copy.file(), ec)) return true;
-  if (!replaceFileByCopy(file_, copy.file()).empty()) {
-    fail(refused);
+  if (const std::string failed = replaceFileByCopy(file_, copy.file()); !failed.empty()) {
+    fail(submission::inputFileFailure(file_.string(), failed));
     return false;
   }
   return true;

@@ -73,6 +73,7 @@ class Run {
   LineSelection lines_;
   std::string obligorType_;
   bool writeFailureShown_ = false;
+  std::int64_t lineNumber_ = 0;  // the file line being checked
 };
 
 // Closes, opens exclusively and empties a work table; a failure is shown and the run goes on.
@@ -89,10 +90,13 @@ void Run::empty(Table& t, const char* name, bool withErrorText) {
 
 void Run::keepFinding(const PaymentLine& line, std::string_view message) {
   const auto number = numbers_.take();
-  if (number && appendFinding(gre_, line, message, *number) == 0)
+  if (number && appendFinding(gre_, line, message, *number) == 0) {
     ++out_.findings;
-  else
+    out_.findingLines.resize(static_cast<std::size_t>(*number), 0);
+    out_.findingLines.back() = lineNumber_;
+  } else {
     ++out_.findingsNotKept;
+  }
 }
 
 // A work row that cannot be written is shown once; the run goes on.
@@ -134,10 +138,11 @@ bool Run::prepare() {
   osi1_.close();
   fs::path source = selection_.file;
   if (!source.empty() && source.is_relative()) source = ctx_.workDir() / source;
-  std::error_code ec;
-  if (selection_.file.empty() || !fs::is_regular_file(source, ec) ||
-      !replaceFileByCopy(source, osi1_.file()).empty())
-    return stop("Greška kod preuzimanja podataka " + selection_.file.string(), "GLO:UlazFile");
+  const std::string shown = selection_.file.string();
+  if (std::string refused = submission::inputFileRefusal(source, shown); !refused.empty())
+    return stop(std::move(refused), "GLO:UlazFile");
+  if (const std::string failed = replaceFileByCopy(source, osi1_.file()); !failed.empty())
+    return stop(submission::inputFileFailure(shown, failed), "GLO:UlazFile");
 
   // 6. The copy opens.
   if (osi1_.open() != 0) return stop("Greška. Open TBUPLATE " + std::string(osi1_.errorText()));
@@ -181,11 +186,16 @@ void Run::readFile() {
   InputCheckSummary& s = out_.summary;
 
   PaymentFileReader reader(osi1_);
+  bool anySelected = false;
   while (reader.next(line)) {
-    // A line too long to hold, or hidden behind the end mark, is reported; a selected one is
-    // never accepted.
+    lineNumber_ = reader.lineNumber();
+    // A line too long to hold, hidden behind the end mark or holding a control byte is
+    // reported; a selected one is never accepted.
     const bool faulty = !reader.fault().empty();
-    if (faulty) keepFinding(line, reader.fault());
+    if (faulty) {
+      keepFinding(line, reader.fault());
+      ++out_.faultyLines;
+    }
     if (reader.hidden()) {
       if (lineSelected(lines_, line)) ++s.linesWithErrors;
       continue;
@@ -205,6 +215,7 @@ void Run::readFile() {
     // The person's amounts run over every line, the skipped ones too.
     person.take(line.jmbg, line.amounts);
     if (!lineSelected(lines_, line)) continue;
+    anySelected = true;
 
     reporter_.status("Formalna kontrola za = " + utf8FromCp1250(clipRight(line.prezime)));
     Record& accepted = osi3_.record();
@@ -221,6 +232,7 @@ void Run::readFile() {
       writeFailed(osi3_);
     }
   }
+  if (s.linesRead > 0 && !anySelected) out_.note = kNoLineSelected;
   finish();
 }
 

@@ -11,9 +11,11 @@
 // does not grow with its size.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "check/input_findings.h"
 #include "data/context.h"
@@ -52,7 +54,18 @@ struct InputCheckOutcome {
   InputCheckSummary summary;
   int findings = 0;         // rows written to TBGRESKE.DAT
   int findingsNotKept = 0;  // findings beyond the numbers GRE:RB can hold, or failed writes
+  // Lines the file itself spoils (a control byte, too long, behind the end mark), selected or
+  // not: a file with one is no clean file, whatever line it belongs to.
+  int faultyLines = 0;
+  // The file line of each kept finding, by its number less one (GRE:RB 1 is findingLines[0]).
+  std::vector<std::int64_t> findingLines;
+  // Blank, or what the summary adds: that no line of the file belongs to the selection.
+  std::string note;
 };
+
+// The note of a file none of whose lines belongs to the chosen obligor, period and payment type
+// (it fits the note line of the summary window).
+inline constexpr std::string_view kNoLineSelected = "Nijedan redak ne pripada odabranom obvezniku";
 
 // The message of a run the user stopped: the work tables keep the lines read until then.
 inline constexpr std::string_view kInputCheckStopped = "Kontrola podataka je prekinuta.";

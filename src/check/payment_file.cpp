@@ -1,5 +1,6 @@
 #include "check/payment_file.h"
 
+#include "data/field_value.h"
 #include "data/fixed_width.h"
 
 namespace obrazac::check {
@@ -42,8 +43,12 @@ bool PaymentFileReader::next(PaymentLine& line) {
     else if (shape.length > static_cast<std::int64_t>(kPaymentLineWidth))
       fault_ = "Redak " + number + " je dulji od 194 znaka (duljina " +
                std::to_string(shape.length) + "); višak nije pročitan";
+    else if (auto unfit = recordBytesError(file_.record()))
+      fault_ = std::move(*unfit);
     else
       fault_.clear();
+    controlByte_ = !fault_.empty() && !shape.pastEndMark &&
+                   shape.length <= static_cast<std::int64_t>(kPaymentLineWidth);
     return true;
   }
 }

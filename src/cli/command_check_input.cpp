@@ -1,8 +1,9 @@
 // obrazac-cli check-input: the input check of a payment file, as "&Kontrola podataka" of the
 // window "Kontrola ulaznih podataka" runs it. The selection is checked as the window checks it
 // while it is typed; the run then fills TBOSIGU3, TBOSIGU2 and TBGRESKE in the working folder.
-// Prints the three counts of the summary and the findings. Exit 0 when no selected line has an
-// error, 1 when some line was rejected, 2 when the run could not run.
+// Prints the three counts of the summary, its note and the findings. Exit 0 when no selected line
+// has an error and no line of the file is spoilt, 1 when some line was rejected, 2 when the run
+// could not run.
 #include <filesystem>
 #include <ostream>
 
@@ -28,12 +29,16 @@ int number(const std::map<std::string, std::string>& o, const char* name) {
   throw UsageError(std::string(name) + ": '" + it->second + "' nije broj");
 }
 
-// A finding in the shape of the formal control's: the list keeps neither the line number nor a
-// type, and the person is the context, as that of a type 5 record is there.
-FindingRow sharedRow(const ListedFinding& f) {
+// A finding in the shape of the formal control's: the line the run found it in, no type (the list
+// keeps none), and the person as the context, as that of a type 5 record is there.
+FindingRow sharedRow(const ListedFinding& f, const std::vector<std::int64_t>& lines) {
   std::string context = f.jmbg;
   if (!f.name.empty()) context += " " + f.name;
-  return {std::nullopt, "", std::nullopt, context, f.text};
+  std::optional<std::int64_t> line;
+  if (f.number >= 1 && static_cast<std::size_t>(f.number) <= lines.size() &&
+      lines[f.number - 1] > 0)
+    line = lines[f.number - 1];
+  return {line, "", std::nullopt, context, f.text};
 }
 
 }  // namespace
@@ -53,8 +58,9 @@ int runCheckInput(const Invocation& inv) {
   check::InputSelection s;
   s.employer = number(o, "--employer");
   s.paymentType = required("--type");
-  s.year = required("--year");
-  s.month = required("--month");
+  // The window's entries hold numbers and check them as numbers ("0202" is the year 202).
+  s.year = std::to_string(number(o, "--year"));
+  s.month = std::to_string(number(o, "--month"));
   s.firstDay = number(o, "--from");
   s.lastDay = number(o, "--to");
   s.file = std::filesystem::absolute(file);
@@ -62,8 +68,8 @@ int runCheckInput(const Invocation& inv) {
   // The window does not let these values stand.
   for (const CheckResult& refused :
        {check::checkSelectionYear(s.year), check::checkSelectionMonth(s.month, s.paymentType),
-        check::checkSelectionDay(o.at("--from"), true, s.month, s.year),
-        check::checkSelectionDay(o.at("--to"), false, s.month, s.year)})
+        check::checkSelectionDay(std::to_string(s.firstDay), true, s.month, s.year),
+        check::checkSelectionDay(std::to_string(s.lastDay), false, s.month, s.year)})
     if (refused) {
       inv.err << refused->message << "\n";
       return 2;
@@ -76,9 +82,13 @@ int runCheckInput(const Invocation& inv) {
   if (!outcome.status.ok()) return 2;
 
   const auto& summary = outcome.summary;
-  if (format != OutputFormat::Json)
-    printInputCounts(format == OutputFormat::Text ? inv.out : inv.err, summary.linesRead,
-                     summary.linesAccepted, summary.linesWithErrors);
+  if (format != OutputFormat::Json) {
+    std::ostream& counts = format == OutputFormat::Text ? inv.out : inv.err;
+    printInputCounts(counts, summary.linesRead, summary.linesAccepted, summary.linesWithErrors);
+    if (!outcome.note.empty()) counts << outcome.note << "\n";
+  } else if (!outcome.note.empty()) {
+    inv.err << outcome.note << "\n";
+  }
   FindingsWriter writer(inv.out, format,
                         {{"linesRead", summary.linesRead},
                          {"linesAccepted", summary.linesAccepted},
@@ -88,7 +98,7 @@ int runCheckInput(const Invocation& inv) {
     if (format == OutputFormat::Text)
       printListedFinding(inv.out, f, first);
     else
-      writer.add(sharedRow(f));
+      writer.add(sharedRow(f, outcome.findingLines));
     first = false;
   });
   if (rc != 0) {
@@ -96,7 +106,7 @@ int runCheckInput(const Invocation& inv) {
     return 2;
   }
   writer.finish();
-  return summary.linesWithErrors > 0 ? 1 : 0;
+  return summary.linesWithErrors > 0 || outcome.faultyLines > 0 ? 1 : 0;
 }
 
 }  // namespace obrazac::cli

@@ -10,6 +10,7 @@
 #include "codelists/municipality_list.h"
 #include "data/context.h"
 #include "data/dictionary.h"
+#include "data/field_value.h"
 #include "data/pg_connection.h"
 #include "data/status.h"
 #include "data/store_location.h"
@@ -67,6 +68,16 @@ std::optional<bool> serverHasInstallation(Context& ctx, std::string& why) {
 int runInit(const Invocation& inv) {
   const InitOptions o = parseInit(inv);
   std::error_code ec;
+  // The parameters hold the working folder in Windows-1250: a name with a character outside it
+  // could not be written back, and every later run would take the folder for another one.
+  if (demo) {
+    const std::string folder = std::filesystem::absolute(inv.workDir, ec).string();
+    if (const auto unfit = unfitCharacter(folder)) {
+      inv.err << "Greška: mapa " << folder << " ne može biti radna mapa: ime joj sadrži " << *unfit
+              << ". Odaberite mapu čije ime ima samo znakove te kodne stranice.\n";
+      return 1;
+    }
+  }
   std::filesystem::create_directories(inv.workDir, ec);
   if (ec) {
     inv.err << "Greška: mapu " << inv.workDir.string() << " nije moguće napraviti (" << ec.message()

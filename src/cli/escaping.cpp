@@ -1,5 +1,8 @@
 #include "cli/escaping.h"
 
+#include <cstdio>
+#include <cstring>
+
 namespace obrazac::cli {
 namespace {
 
@@ -71,6 +74,56 @@ std::string jsonString(std::string_view utf8) {
     pos += length;
   }
   return out + "\"";
+}
+
+ControlEscapingBuffer::~ControlEscapingBuffer() {
+  if (pendingC2_) target_->sputc(static_cast<char>(0xC2));
+  target_->pubsync();
+}
+
+void ControlEscapingBuffer::escape(const char* form, unsigned value) {
+  char text[8];
+  std::snprintf(text, sizeof text, form, value);
+  target_->sputn(text, static_cast<std::streamsize>(std::strlen(text)));
+}
+
+ControlEscapingBuffer::int_type ControlEscapingBuffer::overflow(int_type ch) {
+  if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
+  const auto c = static_cast<unsigned char>(traits_type::to_char_type(ch));
+  const auto pass = [&] { return target_->sputc(static_cast<char>(c)); };
+  if (pendingC2_) {
+    pendingC2_ = false;
+    if (c >= 0x80 && c <= 0x9F) {
+      escape("\\u%04X", c);
+      return ch;
+    }
+    target_->sputc(static_cast<char>(0xC2));
+    continuations_ = 1;
+  }
+  if (continuations_ > 0 && isContinuation(c)) {
+    --continuations_;
+    pass();
+    return ch;
+  }
+  continuations_ = 0;
+  if (c < 0x80) {
+    if ((c < 0x20 && c != '\n') || c == 0x7F)
+      escape("\\x%02X", c);
+    else
+      pass();
+  } else if (c == 0xC2) {
+    pendingC2_ = true;
+  } else if (c >= 0xC3 && c <= 0xF4) {
+    continuations_ = c <= 0xDF ? 1 : c <= 0xEF ? 2 : 3;
+    pass();
+  } else {
+    escape("\\x%02X", c);
+  }
+  return ch;
+}
+
+int ControlEscapingBuffer::sync() {
+  return target_->pubsync();
 }
 
 }  // namespace obrazac::cli

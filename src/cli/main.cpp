@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/escaping.h"
 #include "cli/working_folder.h"
 
 namespace {
@@ -32,6 +33,13 @@ bool asksForHelp(std::span<const std::string> args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Messages quote values and lines of files: their control characters reach the terminal only
+  // as escapes.
+  obrazac::cli::ControlEscapingBuffer escaping(std::cerr.rdbuf());
+  struct Restore {
+    std::streambuf* original;
+    ~Restore() { std::cerr.rdbuf(original); }
+  } restore{std::cerr.rdbuf(&escaping)};
   std::vector<std::string> words(argv + 1, argv + argc);
   std::filesystem::path workDir = std::filesystem::current_path();
   std::size_t i = 0;

@@ -8,11 +8,15 @@
 #include "data/codepage.h"
 #include "data/fixed_width.h"
 #include "data/folder_swap.h"
+#include "data/store_path.h"
 
 namespace obrazac::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The commands that never open a table of the working folder.
+constexpr std::array<std::string_view, 3> kWithoutTables{"picture", "id", "hash"};
 
 // The commands that write their files into the folders of the parameters.
 constexpr std::array<std::string_view, 3> kRunsInParameterFolders{"send", "takeover", "collect"};
@@ -31,6 +35,11 @@ std::string valueOf(const Record& apl, const char* name) {
 
 int prepareWorkingFolder(std::string_view command, const fs::path& workDir, std::ostream& err) {
   std::error_code ec;
+  if (std::find(kWithoutTables.begin(), kWithoutTables.end(), command) == kWithoutTables.end())
+    if (const auto tooLong = storePathProblem(workDir)) {
+      err << *tooLong << "\n";
+      return 2;
+    }
   if (!fs::is_directory(workDir, ec)) return 0;
   for (const auto& problem : recoverInterruptedSwap(workDir)) err << problem << "\n";
 

@@ -1,4 +1,5 @@
-// What every command does with its working folder before it starts: an interrupted swap of
+// What every command does with its working folder before it starts: a folder too deep for the
+// table store is refused with the reason, an interrupted swap of
 // tables or run is settled first, and a run that writes into the parameters' folders is refused
 // when those name another place (a working folder copied elsewhere).
 #pragma once

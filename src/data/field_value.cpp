@@ -69,12 +69,16 @@ std::optional<std::string> unfitCharacter(std::string_view utf8) {
   return std::nullopt;
 }
 
+std::size_t firstUnfitByte(std::string_view cp1250) {
+  for (std::size_t i = 0; i < cp1250.size(); ++i)
+    if (isControl(codePointOfCp1250(static_cast<unsigned char>(cp1250[i])))) return i;
+  return std::string_view::npos;
+}
+
 std::optional<std::string> unfitByte(std::string_view cp1250) {
-  for (const char byte : cp1250) {
-    const char32_t c = codePointOfCp1250(static_cast<unsigned char>(byte));
-    if (isControl(c)) return controlText(c);
-  }
-  return std::nullopt;
+  const std::size_t at = firstUnfitByte(cp1250);
+  if (at == std::string_view::npos) return std::nullopt;
+  return controlText(codePointOfCp1250(static_cast<unsigned char>(cp1250[at])));
 }
 
 std::optional<std::string> valueError(std::string_view value, int width) {

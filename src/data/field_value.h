@@ -19,6 +19,8 @@ namespace obrazac {
 std::optional<std::string> unfitCharacter(std::string_view utf8);
 // The same for text already in Windows-1250 (a record's bytes, a line of a text file).
 std::optional<std::string> unfitByte(std::string_view cp1250);
+// Where the first byte that unfitByte refuses stands (from 0); npos when there is none.
+std::size_t firstUnfitByte(std::string_view cp1250);
 
 // Why a field `width` characters wide (0: no width limit) cannot take the UTF-8 `value`, without
 // naming the field: "predugačka vrijednost (duljina 21, najviše 20)".

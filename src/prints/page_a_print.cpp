@@ -146,11 +146,16 @@ Page pageAOf(const Record& a, PrintFlag flag) {
   f.text(80, 102, utf8FromCp1250(clipRight(field(a, "ADRESA").substr(0, 50))), FontRole::Fixed);
   f.boxes("II.5", 175, 108, kSmallBox, boxChars(field(a, "VRSTOBVEZNIKA"), 2));
 
-  static const NumberPicture total("N_12`2");
+  // A negative total (a correction) keeps its minus sign in the box before its first digit; the
+  // sign's place is taken only then, so a positive total keeps all twelve boxes.
+  static const NumberPicture total("N_12`2"), negativeTotal("N-_12`2");
   const char* totals[] = {"IZNOS7", "IZNOS8", "IZNOS9", "IZNOS10", "IZNOS11"};
-  for (int k = 0; k < 5; ++k)
+  for (int k = 0; k < 5; ++k) {
+    const Decimal value = a.decimal(a.index(totals[k]));
+    const NumberPicture& picture = value < Decimal() ? negativeTotal : total;
     f.boxes("III." + std::to_string(k + 1), 121, 131 + 6 * k, kSmallBox,
-            boxChars(total.format(a.decimal(a.index(totals[k]))), 12));
+            boxChars(picture.format(value), 12));
+  }
   // Item 6 stands only five millimetres under item 5: its boxes sit a millimetre lower.
   f.boxes("III.6 godina", 146, 161, kSmallBox, boxChars(field(a, "GODPLA"), 4));
   f.boxes("III.6 mjesec", 175, 161, kSmallBox, boxChars(field(a, "MJEPLA"), 2));

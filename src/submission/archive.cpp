@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "data/codepage.h"
+#include "data/file_replace.h"
 #include "data/fixed_width.h"
 #include "data/picture.h"
 #include "data/store_error.h"
@@ -324,7 +325,7 @@ std::string restoreArchived(const fs::path& workDir, const ArchiveEntry& entry,
   if (controlNumberOfFile(copy).digits != entry.controlNumber)
     return "kopija " + copy.string() + " nije datoteka s kontrolnim brojem " +
            groupedControlNumber(entry.controlNumber);
-  return copyFileSafely(copy, to);
+  return replaceFileByCopy(copy, to);
 }
 
 }  // namespace obrazac::submission

@@ -39,6 +39,22 @@ fs::path listedFilePath(std::string_view listedCp1250, const fs::path& outputFol
   return resolveInWorkDir(text, workDir);
 }
 
+std::string inputFileFailure(std::string_view shownName, std::string_view reason) {
+  return "Greška kod preuzimanja podataka " + std::string(shownName) + ": " + std::string(reason);
+}
+
+std::string inputFileRefusal(const fs::path& file, std::string_view shownName) {
+  if (shownName.empty()) return inputFileFailure(shownName, "nije navedena datoteka");
+  std::error_code ec;
+  const fs::file_status status = fs::status(file, ec);
+  if (fs::is_regular_file(status)) return {};
+  if (fs::is_directory(status)) return inputFileFailure(shownName, "to je mapa, a ne datoteka");
+  if (status.type() == fs::file_type::not_found)
+    return inputFileFailure(shownName, "datoteka ne postoji");
+  if (ec) return inputFileFailure(shownName, ec.message());
+  return inputFileFailure(shownName, "nije obična datoteka");
+}
+
 bool copyProducedFile(const fs::path& produced, const fs::path& target, RunReporter& reporter) {
   std::string error = replaceFileByCopy(produced, target);
   if (error.empty()) return true;

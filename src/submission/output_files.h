@@ -31,6 +31,13 @@ std::filesystem::path listedFilePath(std::string_view listedCp1250,
                                      const std::filesystem::path& outputFolder,
                                      const std::filesystem::path& workDir);
 
+// The refusal of a file a run is to read (a payroll file, a submission file) that is no plain
+// file, naming it and the reason: "Greška kod preuzimanja podataka <file>: datoteka ne postoji"
+// (or "...: to je mapa, a ne datoteka", "...: nije navedena datoteka"); empty for a plain file.
+std::string inputFileRefusal(const std::filesystem::path& file, std::string_view shownName);
+// The same refusal for a plain file whose copy failed for `reason`.
+std::string inputFileFailure(std::string_view shownName, std::string_view reason);
+
 // The copy of a produced file to a target the user names (a removable disk): the target is
 // replaced; a failure is shown as "Greška, file: " with both names, " Error=" and the reason.
 bool copyProducedFile(const std::filesystem::path& produced, const std::filesystem::path& target,

@@ -108,7 +108,7 @@ std::string RunGuard::archive(ArchiveEntry entry, const fs::path& made) {
   if (ec) return copy.parent_path().string() + ": " + ec.message();
   const fs::path beside = swap_.besideOf(copy);
   if (std::string why = swap_.place(beside, copy); !why.empty()) return why;
-  return writeCopy(made, beside);
+  return copyToNewFile(made, beside);
 }
 
 std::string RunGuard::commit() {

@@ -68,8 +68,8 @@ class Takeover {
   bool copyInput();
   bool readEmployer();
   bool readLines();
-  void takeLine(const Record& raw, const check::PaymentLine& line,
-                const check::PaymentFileReader& reader, check::LineChecker& checker);
+  void takeLine(const check::PaymentLine& line, const check::PaymentFileReader& reader,
+                check::LineChecker& checker);
   void addFinding(const check::PaymentLine& line, std::string_view message);
 
   Context& ctx_;
@@ -168,11 +168,13 @@ bool Takeover::copyInput() {
   Table& input = ctx_.table("OSI1");
   input.close();
   const fs::path from = resolveInWorkDir(header_.inputFile, ctx_.workDir());
-  std::error_code ec;
   // Only a file can be taken over: a folder or a missing name is refused before the copy.
-  const bool isFile = fs::is_regular_file(from, ec);
-  if (!isFile || !replaceFileByCopy(from, input.file()).empty()) {
-    fail("Greška kod preuzimanja podataka " + header_.inputFile, HeaderField::InputFile);
+  std::string refused = inputFileRefusal(from, header_.inputFile);
+  if (refused.empty())
+    if (const std::string failed = replaceFileByCopy(from, input.file()); !failed.empty())
+      refused = inputFileFailure(header_.inputFile, failed);
+  if (!refused.empty()) {
+    fail(refused, HeaderField::InputFile);
     return false;
   }
   if (input.open(AccessMode::DenyWrite) != 0) {
@@ -226,7 +228,7 @@ bool Takeover::readLines() {
   Table& input = ctx_.table("OSI1");
   check::PaymentFileReader reader(input);
   check::PaymentLine line;
-  while (reader.next(line)) takeLine(input.record(), line, reader, checker);
+  while (reader.next(line)) takeLine(line, reader, checker);
   // A file that cannot be read to its end would give a form of part of it.
   if (reader.error() != 0) {
     reporter_.message("Greška. Read TBUPLATE " + std::string(input.errorText()));
@@ -247,8 +249,8 @@ bool Takeover::readLines() {
   return true;
 }
 
-void Takeover::takeLine(const Record& raw, const check::PaymentLine& line,
-                        const check::PaymentFileReader& reader, check::LineChecker& checker) {
+void Takeover::takeLine(const check::PaymentLine& line, const check::PaymentFileReader& reader,
+                        check::LineChecker& checker) {
   TakeoverSummary& sum = out_.summary;
   const bool selected = check::lineSelected(selection_, line);
   // A line too long to hold, or hidden behind the end mark, is reported; when it belongs to the
@@ -270,13 +272,9 @@ void Takeover::takeLine(const Record& raw, const check::PaymentLine& line,
     if (!faulty) ++sum.withMessage;
     return;
   }
-  // A control byte would reach the submission file raw: the line is refused and with it the form.
-  if (const auto unfit = recordBytesError(raw)) {
-    addFinding(line, *unfit);
-    ++sum.withMessage;
-    lineFailed_ = true;
-    return;
-  }
+  // A control byte would reach the submission file raw: the line was refused above, and with it
+  // the form.
+  if (reader.controlByte()) return;
   const std::string name = utf8FromCp1250(clipRight(line.prezime));
   if (sum.read < 100)
     reporter_.status(formatted("%5d", sum.read) + ". Formalna kontrola za = " + name);

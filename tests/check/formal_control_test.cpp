@@ -350,7 +350,8 @@ TEST_F(FormalControl, AFileThatIsNoSubmissionFileHasErrors) {
        std::string(500, '\0'),
        {"1 DULJINA F Redak ima duljinu 500, a slog mora imati 250 znakova",
         "1 TIPSLOGA F Prvi slog datoteke nije tipa 0",
-        "1 TIPSLOGA F Zadnji slog datoteke nije tipa 9"}},
+        "1 TIPSLOGA F Zadnji slog datoteke nije tipa 9",
+        "1 ZNAK F Slog sadrži nedopušten znak NUL (U+0000) na mjestu 1"}},
       {"a payroll file",
        payroll + "\r\n" + payroll + "\r\n",
        {"1 DULJINA F Redak ima duljinu 194, a slog mora imati 250 znakova",
@@ -410,11 +411,35 @@ TEST_F(FormalControl, AnyBytesAreCheckedWithoutFailing) {
 }
 
 TEST_F(FormalControl, AFileThatCannotBeTakenIsRefused) {
-  for (const fs::path& file : {dir / "missing.txt", dir / "izlaz"}) {
+  const std::pair<fs::path, const char*> files[] = {{dir / "missing.txt", ": datoteka ne postoji"},
+                                                    {dir / "izlaz", ": to je mapa, a ne datoteka"}};
+  for (const auto& [file, reason] : files) {
     reporter.messages.clear();
     const auto out = runOn(file);
     EXPECT_FALSE(out.status.ok());
-    EXPECT_EQ(reporter.messages, Lines{"Greška kod preuzimanja podataka " + file.string()});
+    EXPECT_EQ(reporter.messages,
+              Lines{"Greška kod preuzimanja podataka " + file.string() + reason});
+  }
+}
+
+// No field of a record may hold a control byte: one inside a name is an error of its line.
+TEST_F(FormalControl, AControlByteInsideARecordIsAnError) {
+  const std::pair<char, const char*> bytes[] = {
+      {'\x1b', "nedopušten znak ESC (U+001B)"},
+      {'\0', "nedopušten znak NUL (U+0000)"},
+      {'\x81', "nedopušten kontrolni znak (U+0081)"},
+  };
+  for (const auto& [byte, what] : bytes) {
+    Lines lines = testing::validFile();
+    const std::size_t at = lines[2].find_first_of("ABCDEFGHIJKLMNOPRSTUVZ");
+    ASSERT_NE(at, std::string::npos);
+    lines[2][at] = byte;
+    const auto out = run(lines);
+    ASSERT_TRUE(out.status.ok());
+    EXPECT_EQ(findings(3), Lines{"3 ZNAK F Slog sadrži " + std::string(what) + " na mjestu " +
+                                 std::to_string(at + 1)})
+        << what;
+    EXPECT_GE(out.errors, 1) << what;
   }
 }
 

@@ -280,6 +280,50 @@ TEST_F(InputCheckRun, InputThatDoesNotFitIsReportedWithItsLine) {
   }
 }
 
+// A control byte in a line is a finding of that line, by the rule the takeover refuses it with;
+// each finding knows its line.
+TEST_F(InputCheckRun, AControlByteMakesALineAFindingOfItsLine) {
+  const std::string line = TestLine{}.text();
+  const TestLine ana = otherPerson(512);
+  const std::pair<char, const char*> bytes[] = {
+      {'\0', "Polje OSI1:PREZIME: nedopušten znak NUL (U+0000)"},
+      {'\x1b', "Polje OSI1:PREZIME: nedopušten znak ESC (U+001B)"},
+      {'\x81', "Polje OSI1:PREZIME: nedopušten kontrolni znak (U+0081)"},
+      {'\x7f', "Polje OSI1:PREZIME: nedopušten znak DEL (U+007F)"},
+  };
+  for (const auto& [byte, finding] : bytes) {
+    std::string spoilt = ana.text();
+    spoilt[spoilt.find("KOVA") + 3] = byte;
+    const auto out = run(line + "\r\n" + spoilt + "\r\n");
+    ASSERT_TRUE(out.status.ok()) << finding;
+    EXPECT_EQ(out.summary.linesRead, 2) << finding;
+    EXPECT_EQ(out.summary.linesAccepted, 1) << finding;
+    EXPECT_EQ(out.summary.linesWithErrors, 1) << finding;
+    EXPECT_EQ(out.faultyLines, 1) << finding;
+    EXPECT_EQ(rows("GRE", {"JMBG", "OPIS"}), std::vector<std::string>{ana.jmbg + "|" + finding});
+    EXPECT_EQ(out.findingLines, std::vector<std::int64_t>{2}) << finding;
+    EXPECT_EQ(out.note, "");
+  }
+}
+
+// A file that holds no line of the obligor says so, and a file of NUL bytes is spoilt.
+TEST_F(InputCheckRun, AFileWithoutALineOfTheObligorSaysSo) {
+  TestLine otherMonth;
+  otherMonth.month = "10";
+  auto out = run(paymentFile({otherMonth}));
+  EXPECT_EQ(out.summary.linesRead, 1);
+  EXPECT_EQ(out.note, kNoLineSelected);
+  EXPECT_EQ(out.faultyLines, 0);
+
+  out = run(std::string(100'000, '\0'));
+  ASSERT_TRUE(out.status.ok());
+  EXPECT_EQ(out.note, kNoLineSelected);
+  EXPECT_EQ(out.faultyLines, 1);
+  EXPECT_EQ(out.findingLines, std::vector<std::int64_t>{1});
+
+  EXPECT_EQ(run(paymentFile({TestLine{}})).note, "");
+}
+
 // ---------------------------------------------------------------------------------------------
 
 TEST(InputSelectionChecks, FieldsRefuseWhatTheRunCannotUse) {

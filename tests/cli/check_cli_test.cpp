@@ -35,6 +35,9 @@ class CheckCommand : public ::testing::Test {
 };
 
 constexpr const char* kObligor = "Obrt \"Mali\", Zagreb\x01Č\u0081";
+// The control bytes of that name are an error of their record.
+constexpr const char* kControlByteInName =
+    "Slog sadrži nedopušten kontrolni znak (U+0001) na mjestu 49";
 
 TEST_F(CheckCommand, ExitsZeroWithoutErrorsOneWithErrorsTwoWhenNotChecked) {
   const auto clean = check(write(testing::validFile()));
@@ -57,10 +60,16 @@ TEST_F(CheckCommand, ExitsZeroWithoutErrorsOneWithErrorsTwoWhenNotChecked) {
             "    5 RS7RBSU    F Identifikator nije jednak Identifikatoru u slogu tipa 3\n");
   EXPECT_NE(testing::readFile(dir / "TBIZLAZ2.TXT").find("RS7RBSU"), std::string::npos);
 
-  const auto missing = check((dir / "nema.RM0").string());
-  EXPECT_EQ(missing.exitCode, 2);
-  EXPECT_EQ(missing.out, "");
-  EXPECT_NE(missing.err.find("Greška kod preuzimanja podataka "), std::string::npos);
+  const std::pair<std::filesystem::path, const char*> unreadable[] = {
+      {dir / "nema.RM0", "datoteka ne postoji"}, {dir.path(), "to je mapa, a ne datoteka"}};
+  for (const auto& [file, reason] : unreadable) {
+    const auto refused = check(file.string());
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("Greška kod preuzimanja podataka " + file.string() + ": " + reason),
+              std::string::npos)
+        << refused.err;
+  }
   EXPECT_EQ(check("").exitCode, 2);
   EXPECT_EQ(check(write(lines) + " --format xml").exitCode, 2);
 }
@@ -73,7 +82,7 @@ TEST_F(CheckCommand, AFileThatIsNoSubmissionFileExitsOne) {
   valid[2] += "X";
   const std::pair<std::string, const char*> cases[] = {
       {"", "Pročitano redaka: 0, grešaka (F): 1"},
-      {std::string(300, '\0'), "Pročitano redaka: 1, grešaka (F): 3"},
+      {std::string(300, '\0'), "Pročitano redaka: 1, grešaka (F): 4"},
       {payroll + "\r\n" + payroll + "\r\n", "Pročitano redaka: 2, grešaka (F): 4"},
       {testing::joined(unclosed), "Pročitano redaka: 4, grešaka (F): 2"},
       {testing::joined(valid), "Pročitano redaka: 6, grešaka (F): 1"},
@@ -101,11 +110,12 @@ TEST_F(CheckCommand, JsonIsOneDocumentWithTheCountsAndEveryFinding) {
   EXPECT_EQ(faulty.exitCode, 1) << faulty.err;
   const auto doc = testing::parseJson(faulty.out);
   ASSERT_TRUE(doc) << faulty.out;
-  EXPECT_EQ(doc->at("errors").text, "1");
+  EXPECT_EQ(doc->at("errors").text, "2");
   EXPECT_EQ(doc->at("warnings").text, "1");
   const auto& findings = doc->at("findings").items;
-  ASSERT_EQ(findings.size(), 2u) << faulty.out;
-  const auto& f = findings[1];
+  ASSERT_EQ(findings.size(), 3u) << faulty.out;
+  EXPECT_EQ(findings[1].at("message").text, kControlByteInName);
+  const auto& f = findings[2];
   EXPECT_EQ(f.keys, (std::vector<std::string>{"line", "field", "type", "context", "message"}));
   EXPECT_EQ(f.at("line").text, "5");
   EXPECT_EQ(f.at("field").text, "RS7RBSU");
@@ -128,6 +138,7 @@ TEST_F(CheckCommand, CsvIsOneHeaderAndOneRowPerFinding) {
   EXPECT_EQ(*rows, (testing::CsvRows{
                        {"line", "field", "type", "context", "message"},
                        {"1", "RS0OFOR", "U", "Slog tipa 0", "Pogrešna oznaka formata"},
+                       {"2", "ZNAK", "F", "Struktura datoteke", kControlByteInName},
                        {"5", "RS7RBSU", "F", kObligor,
                         "Identifikator nije jednak Identifikatoru u slogu tipa 3"},
                    }));

@@ -43,8 +43,8 @@ TEST_F(CheckInputCli, PrintsTheCountsAndTheFindings) {
                 bad.jmbg + " Nepoznata šifra općine\n");
 }
 
-// The findings take the shape of the formal control's: what the list does not keep (the line
-// number, the type, a field code) is null, the person is the context.
+// The findings take the shape of the formal control's: each has the line of the file it was found
+// in, what the list does not keep (the type, a field code) is null, the person is the context.
 TEST_F(CheckInputCli, JsonAndCsvGiveTheFindingsTheShapeOfTheFormalControl) {
   TestLine bad;
   bad.opcina = "0000";
@@ -70,7 +70,8 @@ TEST_F(CheckInputCli, JsonAndCsvGiveTheFindingsTheShapeOfTheFormalControl) {
   ASSERT_EQ(doc->at("findings").items.size(), 1u) << r.out;
   const auto& f = doc->at("findings").items[0];
   EXPECT_EQ(f.keys, (std::vector<std::string>{"line", "field", "type", "context", "message"}));
-  EXPECT_TRUE(f.at("line").isNull() && f.at("field").isNull() && f.at("type").isNull());
+  EXPECT_EQ(f.at("line").text, "2");
+  EXPECT_TRUE(f.at("field").isNull() && f.at("type").isNull());
   EXPECT_EQ(f.at("context").text, person);
   EXPECT_EQ(f.at("message").text, "Nepoznata šifra općine");
 
@@ -81,7 +82,38 @@ TEST_F(CheckInputCli, JsonAndCsvGiveTheFindingsTheShapeOfTheFormalControl) {
   const auto rows = testing::parseCsv(r.out);
   ASSERT_TRUE(rows) << r.out;
   EXPECT_EQ(*rows, (testing::CsvRows{{"line", "field", "type", "context", "message"},
-                                     {"", "", "", person, "Nepoznata šifra općine"}}));
+                                     {"2", "", "", person, "Nepoznata šifra općine"}}));
+}
+
+// A line the file spoils with a control byte fails the check whatever obligor it names, and a
+// file without a line of the obligor says so.
+TEST_F(CheckInputCli, ASpoiltLineOrAFileOfAnotherObligorDoesNotPass) {
+  TestLine other;
+  other.month = "10";
+  std::string spoilt = other.text();
+  spoilt[spoilt.find("HORVAT")] = '\x1b';
+  const auto escaped = writeInput(TestLine{}.text() + "\r\n" + spoilt + "\r\n", "esc.txt");
+  auto r = check(escaped.string(), "--format json");
+  EXPECT_EQ(r.exitCode, 1) << r.err;
+  auto doc = testing::parseJson(r.out);
+  ASSERT_TRUE(doc) << r.out;
+  ASSERT_EQ(doc->at("findings").items.size(), 1u) << r.out;
+  EXPECT_EQ(doc->at("findings").items[0].at("line").text, "2");
+  EXPECT_EQ(doc->at("findings").items[0].at("message").text,
+            "Polje OSI1:PREZIME: nedopušten znak ESC (U+001B)");
+
+  const auto zeros = writeInput(std::string(100'000, '\0'), "nule.txt");
+  r = check(zeros.string());
+  EXPECT_EQ(r.exitCode, 1) << r.out;
+  EXPECT_NE(r.out.find("Nijedan redak ne pripada odabranom obvezniku\n"), std::string::npos)
+      << r.out;
+
+  const auto otherMonth = writeInput(testing::paymentFile({other}), "listopad.txt");
+  r = check(otherMonth.string());
+  EXPECT_EQ(r.exitCode, 0) << r.out;
+  EXPECT_NE(r.out.find("Podaci sa upozorenjima: 0\nNijedan redak ne pripada odabranom obvezniku\n"),
+            std::string::npos)
+      << r.out;
 }
 
 TEST_F(CheckInputCli, ARunThatCannotRunEndsWithTwo) {

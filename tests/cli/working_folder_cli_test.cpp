@@ -61,5 +61,47 @@ TEST(WorkingFolderCli, ACommandRemovesWhatAKilledSwapLeftBehind) {
   EXPECT_FALSE(fs::exists(dir / ".zamjena-1-2"));
 }
 
+// A folder the store cannot open, or whose name the parameters cannot hold, is refused with the
+// reason at once, instead of a bare store error or a folder that every later run takes for another.
+TEST(WorkingFolderCli, AFolderTheInstallationCannotUseIsRefusedWithTheReason) {
+  TempDir root;
+  fs::path deep = root.path();
+  while (deep.string().size() < 520) deep /= std::string(60, 'd');
+  for (const char* command : {"init --demo", "obligor list"}) {
+    const auto refused = runCli(in(deep, command));
+    EXPECT_EQ(refused.exitCode, 2) << command;
+    EXPECT_NE(refused.output.find("je preduga za bazu podataka"), std::string::npos)
+        << refused.output;
+  }
+  EXPECT_EQ(runCli(in(deep, "picture N05 12")).exitCode, 0) << "a command without tables runs";
+
+  const fs::path cyrillic = root / "Плаће";
+  const auto refused = runCli(in(cyrillic, "init --demo"));
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.output.find("nema ga u kodnoj stranici Windows-1250"), std::string::npos)
+      << refused.output;
+  EXPECT_FALSE(fs::exists(cyrillic));
+  const fs::path croatian = root / "Plaće";
+  ASSERT_EQ(runCli(in(croatian, "init --demo")).exitCode, 0);
+  EXPECT_EQ(runCli(in(croatian, kSend)).exitCode, 0) << "the folder round-trips";
+}
+
+// What a message quotes from a file or an option reaches the terminal escaped.
+TEST(WorkingFolderCli, ControlCharactersInMessagesAreEscaped) {
+  TempDir root;
+  const fs::path dir = root / "mapa";
+  ASSERT_EQ(runCli(in(dir, "init --demo")).exitCode, 0);
+  testing::writeFile(dir / "uvoz.csv", "jmbg,\x1b[2Jname\n1,2\n");
+  const auto header = runCli(in(dir, "employee import '" + (dir / "uvoz.csv").string() +
+                                         "' --employer 1"));
+  EXPECT_NE(header.exitCode, 0);
+  EXPECT_EQ(header.output.find('\x1b'), std::string::npos) << header.output;
+  EXPECT_NE(header.output.find("\\x1B[2Jname"), std::string::npos)
+      << header.output;
+  const auto option = runCli(in(dir, "employee add --employer 1 --iv7 \"$(printf '1\\033[31m')\""));
+  EXPECT_EQ(option.output.find('\x1b'), std::string::npos) << option.output;
+  EXPECT_NE(option.output.find("\\x1B[31m"), std::string::npos) << option.output;
+}
+
 }  // namespace
 }  // namespace obrazac

@@ -89,6 +89,21 @@ TEST_F(PageAPrint, BoxesOfIdentifierObligorAndTotals) {
   }
 }
 
+TEST_F(PageAPrint, ATotalKeepsItsSignInTheBoxBeforeItsFirstDigit) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"-5950", "    -5950,00"},        {"-0.5", "       -0,50"},         {"5950", "     5950,00"},
+      {"999999999.99", "999999999,99"}, {"-99999999.99", "-99999999,99"}, {"0", "        0,00"},
+  };
+  int n = 0;
+  for (const auto& [total, boxes] : cases) {
+    const std::string link = "00" + std::to_string(n++) + "000001";
+    addForm(link, {.total = total});
+    const Page page = only(link, PrintFlag::ControlNumber);
+    for (const char* item : {"III.1", "III.3", "III.5"})
+      EXPECT_EQ(boxText(page, item), boxes) << total << " " << item;
+  }
+}
+
 TEST_F(PageAPrint, CollectivePrintSkipsListedFormsThatAreGone) {
   addForm("001000101");
   addForm("001000301");

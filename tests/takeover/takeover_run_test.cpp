@@ -315,14 +315,18 @@ TEST_F(TakeoverRun, ACorrectionSkipsTheRangeChecksAndKeepsItsSign) {
 
 // A file that cannot be read is refused before anything is touched.
 TEST_F(TakeoverRun, AMissingInputFileOrAFolderIsRefused) {
-  for (const fs::path& input : {dir / "ulaz" / "nema.txt", dir / "ulaz"}) {
+  const std::pair<fs::path, const char*> inputs[] = {
+      {dir / "ulaz" / "nema.txt", ": datoteka ne postoji"},
+      {dir / "ulaz", ": to je mapa, a ne datoteka"}};
+  for (const auto& [input, reason] : inputs) {
     auto h = header();
     h.inputFile = input.string();
     const auto out = take(h);
     EXPECT_FALSE(out.sending.status.ok());
     EXPECT_EQ(out.focus, form::HeaderField::InputFile);
     EXPECT_FALSE(out.summary.shown);
-    EXPECT_EQ(reporter.messages.back(), "Greška kod preuzimanja podataka " + input.string());
+    EXPECT_EQ(reporter.messages.back(),
+              "Greška kod preuzimanja podataka " + input.string() + reason);
   }
   EXPECT_FALSE(fs::exists(output()));
 }
