@@ -12,6 +12,7 @@
 #include "data/picture.h"
 #include "data/status.h"
 #include "register/obligor_lookup.h"
+#include "submission/output_files.h"
 #include "submission/work_files.h"
 
 namespace obrazac::check {

@@ -70,7 +70,7 @@ int runInit(const Invocation& inv) {
   std::error_code ec;
   // The parameters hold the working folder in Windows-1250: a name with a character outside it
   // could not be written back, and every later run would take the folder for another one.
-  if (demo) {
+  if (o.demo) {
     const std::string folder = std::filesystem::absolute(inv.workDir, ec).string();
     if (const auto unfit = unfitCharacter(folder)) {
       inv.err << "Greška: mapa " << folder << " ne može biti radna mapa: ime joj sadrži " << *unfit
