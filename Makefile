@@ -7,7 +7,7 @@ GENERATOR = -G Ninja
 FUZZDIR  ?= build/fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build test bench fuzz demo run screenshot clean format
+.PHONY: all deps build test bench fuzz demo run screenshot package clean format
 
 all: build
 
@@ -39,6 +39,11 @@ screenshot: deps
 	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS) --target obrazac obrazac-cli
 	bash scripts/screenshots.sh $(BUILD) build/screenshots
+
+# The Debian package of the Release build (build/release/obrazac_VERSION_ARCH.deb), checked.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	bash scripts/check-package.sh $$(ls -t $(BUILD)/obrazac_*.deb | head -1)
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done

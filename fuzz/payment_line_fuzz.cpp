@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "sample/sample_installation.h"
 #include "check/input_check_run.h"
 #include "check/input_findings.h"
 #include "check/input_line_checks.h"
@@ -18,6 +17,7 @@
 #include "check/payment_line.h"
 #include "codelists/municipality_list.h"
 #include "data/dictionary.h"
+#include "sample/sample_installation.h"
 
 namespace {
 
@@ -45,7 +45,8 @@ struct Setup {
       : dir(scratchFolder()),
         ctx((std::filesystem::create_directories(dir), dir)),
         clock(Date::fromParts(12, 15, 2025)) {
-    const auto summary = buildSampleInstallation(ctx, findMunicipalityList());
+    const auto summary =
+        buildSampleInstallation(ctx, std::filesystem::path(OBRAZAC_DATA_DIR) / "opcine.csv");
     if (!summary.status.ok()) {
       std::fprintf(stderr, "sample installation: %s\n", summary.status.text().c_str());
       std::abort();

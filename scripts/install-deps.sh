@@ -14,6 +14,10 @@ packages=(
   # The desktop program and its offscreen tests: Qt 6 Widgets and Print Support, the fonts
   # that stand in for the window and form fonts.
   qt6-base-dev qt6-base-dev-tools fonts-liberation fonts-dejavu-core
+  # Qt's own dialogs and buttons in Croatian (qtbase_hr.qm).
+  qt6-translations-l10n
+  # make package: the Debian package and the libraries its programs need (dpkg-shlibdeps).
+  dpkg-dev
   # The renderer's tests read the text of the PDF they write.
   poppler-utils
 )

@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::size_t kMessagePart = 70;
 constexpr std::size_t kMessageWidth = 140;
+// Findings between two progress reports of the transcript.
+constexpr std::int64_t kProgressEvery = 50;
 
 // The folder the transcript lies in as the user knows it (UTF-8): APL:RADDIR, else the working
 // folder.
@@ -27,13 +29,15 @@ std::string workingFolderText(Context& ctx) {
 
 }  // namespace
 
-int forEachFinding(Context& ctx, const std::function<void(const Finding&)>& visit) {
+int forEachFinding(Context& ctx, const std::function<void(const Finding&)>& visit,
+                   const std::function<void(std::int64_t)>& counted) {
   Table& t = ctx.table("ULZ1");
   // A table opened here is closed again, so the next run can take it for itself.
   const bool opened = !t.isOpen();
   if (opened)
     if (const int rc = t.open(AccessMode::ReadOnly)) return rc;
   t.send("QUICKSCAN=on");
+  if (counted) counted(t.records());
   const Record& r = t.record();
   const int line = r.index("REDBROJ"), field = r.index("KOLONA"), type = r.index("TIP"),
             context = r.index("PREZIME"), message = r.index("GRESKA");
@@ -81,12 +85,18 @@ TranscriptOutcome writeTranscript(Context& ctx, RunReporter& reporter) {
     return out;
   }
   std::string error;
-  const int rc = forEachFinding(ctx, [&](const Finding& f) {
-    ++out.findings;
-    for (const auto& line : transcriptLines(f))
-      if (error.empty() && submission::appendLine(file, line) != 0)
-        error = std::string(file.errorText());
-  });
+  std::int64_t total = 0;
+  const int rc = forEachFinding(
+      ctx,
+      [&](const Finding& f) {
+        ++out.findings;
+        for (const auto& line : transcriptLines(f))
+          if (error.empty() && submission::appendLine(file, line) != 0)
+            error = std::string(file.errorText());
+        if (out.findings % kProgressEvery == 0 || out.findings == total)
+          reporter.progress(out.findings, total);
+      },
+      [&](std::int64_t count) { total = count; });
   file.close();
   file.open();
   if (error.empty() && rc != 0) error = std::string(storeErrorText(rc));

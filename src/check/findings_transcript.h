@@ -15,9 +15,10 @@
 
 namespace obrazac::check {
 
-// Calls `visit` with every finding in key order. Returns the store's error code (0 when the
-// walk reached the end).
-int forEachFinding(Context& ctx, const std::function<void(const Finding&)>& visit);
+// Calls `visit` with every finding in key order; `counted`, when given, first hears how many
+// findings the table holds. Returns the store's error code (0 when the walk reached the end).
+int forEachFinding(Context& ctx, const std::function<void(const Finding&)>& visit,
+                   const std::function<void(std::int64_t)>& counted = {});
 
 // The transcript lines of one finding, Windows-1250, 89 characters each: line number ("n5"),
 // field code, type and characters 1-70 of the message; then, when characters 71-140 are not

@@ -115,12 +115,15 @@ struct ReadOutcome {
 };
 
 // Reads every line of the copy and checks it, handing the lines over in batches; runs on its own
-// thread while the calling one stores what it hands over. Stops early when the storing side
-// stops the queue. The findings on the shape of the whole file come last and belong to the last
-// line, so that line stays in the batch until the reading ends.
-void readAndCheck(TextTable& copy, CodeLookups& lookups, const Clock& clock,
+// thread while the calling one stores what it hands over, and looks the codes up in a context of
+// its own on the working folder, so the two threads share no table. Stops early when the storing
+// side stops the queue. The findings on the shape of the whole file come last and belong to the
+// last line, so that line stays in the batch until the reading ends.
+void readAndCheck(TextTable& copy, const fs::path& workDir, const Clock& clock,
                   BatchQueue<CheckedLines>& queue, ReadOutcome& out) {
   try {
+    Context own(workDir);
+    CodeLookups lookups(own, clock);
     RecordChecker checker(lookups, clock);
     FileStructureChecker structure;
     CollectingSink sink;
@@ -285,12 +288,11 @@ bool Run::takeFile() {
 // The lines are read and checked on a second thread while this one stores them, so the checks
 // cost no waiting beside the writing of the tables.
 bool Run::readLines(TextTable& copy, Table& lines, Table& findings) {
-  CodeLookups lookups(ctx_, clock_);
   BatchQueue<CheckedLines> queue(kBatchesWaiting);
   ReadOutcome read;
   bool stored = false;
   {
-    std::thread reader([&] { readAndCheck(copy, lookups, clock_, queue, read); });
+    std::thread reader([&] { readAndCheck(copy, ctx_.workDir(), clock_, queue, read); });
     // However storing ends, the reader is stopped and waited for before anything else.
     struct Join {
       BatchQueue<CheckedLines>& queue;

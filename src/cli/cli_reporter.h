@@ -23,15 +23,21 @@ class CliReporter final : public RunReporter {
   void status(std::string_view text) override {
     if (status_ == Status::Shown) err_ << text << std::endl;
   }
-  void message(std::string_view text) override { err_ << text << std::endl; }
+  void message(std::string_view text) override {
+    ++messages_;
+    err_ << text << std::endl;
+  }
   Answer ask(std::string_view text, bool) override {
     err_ << text << " - Ne" << std::endl;
     return Answer::No;
   }
+  // How many messages the run has shown.
+  int messages() const { return messages_; }
 
  private:
   std::ostream& err_;
   Status status_;
+  int messages_ = 0;
 };
 
 // "--name value" pairs; throws UsageError on a word that is no known option, lacks its value or

@@ -260,7 +260,8 @@ int runPrint(const Invocation& inv) {
   Pages pages = report.build(ctx, args, reporter);
   ctx.closeAll();
   if (pages.empty()) {
-    inv.err << showMessage(22, {}).text << "\n";
+    // A run that said why it has nothing to print is not told over again.
+    if (reporter.messages() == 0) inv.err << showMessage(22, {}).text << "\n";
     return 1;
   }
   if (const std::string* list = args.value("--pages")) {

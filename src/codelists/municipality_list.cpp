@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "data/codepage.h"
+#include "data/program_files.h"
 
 namespace obrazac {
 namespace fs = std::filesystem;
@@ -27,14 +28,7 @@ std::vector<std::string> split(const std::string& line) {
 }  // namespace
 
 fs::path findMunicipalityList(const fs::path& programDir) {
-  std::error_code ec;
-  const fs::path built = fs::path(OBRAZAC_DATA_DIR) / kListName;
-  if (fs::is_regular_file(built, ec)) return built;
-  if (!programDir.empty()) {
-    const fs::path installed = programDir / ".." / "data" / kListName;
-    if (fs::is_regular_file(installed, ec)) return installed.lexically_normal();
-  }
-  return {};
+  return findProgramFile(programDir, fs::path("data") / kListName);
 }
 
 MunicipalityLoad loadMunicipalityList(Context& ctx, const fs::path& csv) {

@@ -10,9 +10,9 @@
 
 namespace obrazac {
 
-// Where the shipped list lies: the data folder the program was built with, else "../data"
-// beside the folder of the running program (an installed tool). Empty when neither has it.
-std::filesystem::path findMunicipalityList(const std::filesystem::path& programDir = {});
+// Where the list shipped with the program running from `programDir` lies (see
+// data/program_files.h); empty when it is not there.
+std::filesystem::path findMunicipalityList(const std::filesystem::path& programDir);
 
 struct MunicipalityLoad {
   int loaded = 0;

@@ -26,13 +26,15 @@ enum class FontRole {
 enum class Align { Left, Center, Right };
 
 // A text whose top edge is at y. Left-aligned text starts at x; centred and right-aligned text
-// is placed within [x, x + width].
+// is placed within [x, x + width]. A clipped text is cut at x + width (a value in a list's
+// column stops before the next column); any other runs on as far as it is long.
 struct Text {
   double x = 0, y = 0;
   std::string text{};
   FontRole role = FontRole::Body;
   Align align = Align::Left;
   double width = 0;
+  bool clip = false;
 };
 
 // A row of adjoining boxes of the official form, one character in each ("" or " " leaves a box

@@ -6,6 +6,7 @@
 #include "data/fixed_width.h"
 #include "data/picture.h"
 #include "prints/list_frame.h"
+#include "prints/record_report.h"
 #include "prints/table_scan.h"
 
 namespace obrazac::prints {
@@ -36,6 +37,9 @@ std::string obligorIdentifier(const Record& pos) {
                                                 : mbg;
 }
 
+// The space left between a clipped column and the next.
+constexpr double kColumnGap = 1.5;
+
 std::string runningNumber(std::int64_t n) {
   return formatNumber(Decimal(n), "n3");
 }
@@ -45,26 +49,34 @@ struct CodeList {
   std::string_view prefix, title, codeCaption, textCaption;
 };
 
-Pages codeListPrint(Context& ctx, const CodeList& list, const Clock& clock) {
+std::unique_ptr<RecordReport> codeListReport(const CodeList& list, const Clock& clock) {
   constexpr double kTextX = kListLeft + 22;
   constexpr std::size_t kWrap = 95;
-  BandLayout layout(
+  return std::make_unique<RecordReport>(
+      list.prefix, "KEYSIFRA",
       listFrame({.title = std::string(list.title),
                  .captions = {{kListLeft, list.codeCaption}, {kTextX, list.textCaption}},
-                 .stamp = printStamp(clock)}));
-  scanTable(ctx, list.prefix, "KEYSIFRA", [&](const Record& r) {
-    const std::string code = field(r, "SIFRA");
-    const auto lines = wrapText(field(r, "OPIS"), kWrap);
-    const double height = std::max<std::size_t>(lines.size(), 1) * kLineHeight + 1.5;
-    layout.add(height, [&](Page& page, double y) {
-      put(page, kListLeft, y, code);
-      for (std::size_t k = 0; k < lines.size(); ++k)
-        page.text(kTextX, y + k * kLineHeight, lines[k]);
-    });
-    return true;
-  });
-  return layout.finish();
+                 .stamp = printStamp(clock)}),
+      [](BandLayout& layout, const Record& r) {
+        const std::string code = field(r, "SIFRA");
+        const auto lines = wrapText(field(r, "OPIS"), kWrap);
+        const double height = std::max<std::size_t>(lines.size(), 1) * kLineHeight + 1.5;
+        layout.add(height, [&](Page& page, double y) {
+          put(page, kListLeft, y, code);
+          for (std::size_t k = 0; k < lines.size(); ++k)
+            page.text(kTextX, y + k * kLineHeight, lines[k]);
+        });
+      });
 }
+
+constexpr CodeList kVrsteUplata{"VUP", "ŠIFARNIK - VRSTE OBRAČUNA ISPRAVKA", "Oznaka",
+                                "Vrsta obračuna/ispravka"};
+constexpr CodeList kVrsteObveznika{"VOB", "ŠIFARNIK - VRSTE OBVEZNIKA", "Oznaka",
+                                   "Vrsta obveznika - poslodavca"};
+constexpr CodeList kOsnovOsiguranja{"TBO", "ŠIFARNIK - OSNOV OSIGURANJA", "Šifra",
+                                    "Osnov osiguranja"};
+constexpr CodeList kStaza{"STA", "ŠIFARNIK - STAŽ S UVEĆANIM TRAJANJEM", "Oznaka",
+                          "Vrsta staža s uvećanim trajanje"};
 
 }  // namespace
 
@@ -75,31 +87,34 @@ std::string periodText(int firstDay, int lastDay, int month, int year) {
   return text;
 }
 
-Pages printPoslodavci(Context& ctx, const Clock& clock) {
+std::unique_ptr<RecordReport> poslodavciReport(const Clock& clock) {
   constexpr double kIdX = kListLeft + 12, kNameX = kListLeft + 42;
-  BandLayout layout(
+  return std::make_unique<RecordReport>(
+      "POS", "KEYREDBROJ",
       listFrame({.title = "POPIS POSLODAVACA",
                  .captions = {{kListLeft, "Rbr"}, {kIdX, "MB/MBG"}, {kNameX, "Naziv poslodavca"}},
-                 .stamp = printStamp(clock)}));
-  scanTable(ctx, "POS", "KEYREDBROJ", [&](const Record& r) {
-    layout.add(3 * kLineHeight + 1.5, [&](Page& page, double y) {
-      putRight(page, kListLeft, 7, y, runningNumber(r.integer(r.index("REDBROJ"))));
-      put(page, kIdX, y, obligorIdentifier(r));
-      put(page, kNameX, y, field(r, "NAZIV"), FontRole::Heading);
-      put(page, kNameX, y + kLineHeight, field(r, "ADRESA"));
-      put(page, kNameX + 90, y + kLineHeight, field(r, "TELEFON"));
-      put(page, kNameX, y + 2 * kLineHeight, field(r, "EMAIL"));
-      put(page, kNameX + 60, y + 2 * kLineHeight, field(r, "KONTAKT"));
-    });
-    return true;
-  });
-  return layout.finish();
+                 .stamp = printStamp(clock)}),
+      [](BandLayout& layout, const Record& r) {
+        layout.add(3 * kLineHeight + 1.5, [&](Page& page, double y) {
+          putRight(page, kListLeft, 7, y, runningNumber(r.integer(r.index("REDBROJ"))));
+          put(page, kIdX, y, obligorIdentifier(r));
+          put(page, kNameX, y, field(r, "NAZIV"), FontRole::Heading);
+          put(page, kNameX, y + kLineHeight, field(r, "ADRESA"));
+          put(page, kNameX + 90, y + kLineHeight, field(r, "TELEFON"));
+          put(page, kNameX, y + 2 * kLineHeight, field(r, "EMAIL"));
+          put(page, kNameX + 60, y + 2 * kLineHeight, field(r, "KONTAKT"));
+        });
+      });
 }
 
-Pages printOsiguranici(Context& ctx, int firma, const Clock& clock) {
+Pages printPoslodavci(Context& ctx, const Clock& clock) {
+  return buildReport(ctx, *poslodavciReport(clock));
+}
+
+std::unique_ptr<RecordReport> osiguraniciReport(Context& ctx, int firma, const Clock& clock) {
   if (readByKey(ctx, "POS", "KEYREDBROJ",
                 [&](Record& r) { r.setInteger(r.index("REDBROJ"), firma); }) != 0)
-    return {};
+    return nullptr;
   const Record& pos = ctx.table("POS").record();
   const std::string name = padRight(field(pos, "NAZIV"), 50),
                     address = padRight(field(pos, "ADRESA"), 50),
@@ -112,39 +127,37 @@ Pages printOsiguranici(Context& ctx, int firma, const Clock& clock) {
 
   // Columns of the detail band and of the captions, on a landscape page.
   constexpr double kName = 40, kArea = 112, kBasis = 126, kPeriod = 152;
-  constexpr double kAmounts[] = {196, 218, 240, 262}, kAmountWidth = 18;
-  BandLayout layout(
-      listFrame({.orientation = Orientation::Landscape,
-                 .title = "O S I G U R A N I C I",
-                 .captions = {{kListLeft, "MBG"},
-                              {kName, "Prezime i ime"},
-                              {kArea, "Općina"},
-                              {kBasis, "Osnov"},
-                              {kPeriod, "Razdoblje od - do"},
-                              {kAmounts[0], "Iznos plaće", Align::Right, kAmountWidth},
-                              {kAmounts[1], "Osnovica", Align::Right, kAmountWidth},
-                              {kAmounts[2], "I. stup", Align::Right, kAmountWidth},
-                              {kAmounts[3], "II. stup", Align::Right, kAmountWidth}},
-                 .aboveTitle = 4 * kLineHeight + 3,
-                 .top = [&](Page& page, double y) {
-                   put(page, kListLeft, y, name, FontRole::Heading);
-                   page.text({.x = kListLeft,
-                              .y = y,
-                              .text = stamp,
-                              .role = FontRole::Small,
-                              .align = Align::Right,
-                              .width = page.width() - 2 * kListLeft});
-                   put(page, kListLeft, y + kLineHeight, address);
-                   put(page, kListLeft, y + 2 * kLineHeight, phone);
-                   put(page, kListLeft, y + 3 * kLineHeight, contact);
-                 }}));
+  static constexpr double kAmounts[] = {196, 218, 240, 262}, kAmountWidth = 18;
+  auto frame = listFrame({.orientation = Orientation::Landscape,
+                          .title = "O S I G U R A N I C I",
+                          .captions = {{kListLeft, "MBG"},
+                                       {kName, "Prezime i ime"},
+                                       {kArea, "Općina"},
+                                       {kBasis, "Osnov"},
+                                       {kPeriod, "Razdoblje od - do"},
+                                       {kAmounts[0], "Iznos plaće", Align::Right, kAmountWidth},
+                                       {kAmounts[1], "Osnovica", Align::Right, kAmountWidth},
+                                       {kAmounts[2], "I. stup", Align::Right, kAmountWidth},
+                                       {kAmounts[3], "II. stup", Align::Right, kAmountWidth}},
+                          .aboveTitle = 4 * kLineHeight + 3,
+                          .top = [=](Page& page, double y) {
+                            put(page, kListLeft, y, name, FontRole::Heading);
+                            page.text({.x = kListLeft,
+                                       .y = y,
+                                       .text = stamp,
+                                       .role = FontRole::Small,
+                                       .align = Align::Right,
+                                       .width = page.width() - 2 * kListLeft});
+                            put(page, kListLeft, y + kLineHeight, address);
+                            put(page, kListLeft, y + 2 * kLineHeight, phone);
+                            put(page, kListLeft, y + 3 * kLineHeight, contact);
+                          }});
 
   static const NumberPicture amount("n10.2");
-  const char* amounts[] = {"IZNOS7", "IZNOS8", "IZNOS9", "IZNOS10"};
-  scanTable(
-      ctx, "RAD", "KEYRBRFIRME",
-      [&](const Record& r) {
-        if (r.integer(r.index("REDBROJ")) != firma) return false;
+  static constexpr const char* amounts[] = {"IZNOS7", "IZNOS8", "IZNOS9", "IZNOS10"};
+  return std::make_unique<RecordReport>(
+      "RAD", "KEYRBRFIRME", std::move(frame),
+      [](BandLayout& layout, const Record& r) {
         const auto number = [&](std::string_view f) {
           return static_cast<int>(r.integer(r.index(f)));
         };
@@ -152,7 +165,11 @@ Pages printOsiguranici(Context& ctx, int firma, const Clock& clock) {
                                   field(r, "OSNOVA3") + " " + field(r, "OSNOVA4");
         layout.add(kLineHeight + 0.8, [&](Page& page, double y) {
           put(page, kListLeft, y, field(r, "JMBG"));
-          put(page, kName, y, field(r, "PREZIME").substr(0, 36));
+          page.text({.x = kName,
+                     .y = y,
+                     .text = shown(field(r, "PREZIME").substr(0, 36)),
+                     .width = kArea - kName - kColumnGap,
+                     .clip = true});
           put(page, kArea, y, field(r, "OPCINA"));
           put(page, kBasis, y, basis);
           put(page, kPeriod, y,
@@ -161,80 +178,103 @@ Pages printOsiguranici(Context& ctx, int firma, const Clock& clock) {
             putRight(page, kAmounts[k], kAmountWidth, y,
                      amount.format(r.decimal(r.index(amounts[k]))));
         });
-        return true;
       },
-      [&](Record& r) { r.setInteger(r.index("REDBROJ"), firma); });
-  return layout.finish();
+      [firma](Record& r) { r.setInteger(r.index("REDBROJ"), firma); },
+      [firma](const Record& r) { return r.integer(r.index("REDBROJ")) == firma; });
+}
+
+Pages printOsiguranici(Context& ctx, int firma, const Clock& clock) {
+  const auto report = osiguraniciReport(ctx, firma, clock);
+  return report ? buildReport(ctx, *report) : Pages();
+}
+
+std::unique_ptr<RecordReport> vrsteUplataReport(const Clock& clock) {
+  return codeListReport(kVrsteUplata, clock);
+}
+std::unique_ptr<RecordReport> vrsteObveznikaReport(const Clock& clock) {
+  return codeListReport(kVrsteObveznika, clock);
+}
+std::unique_ptr<RecordReport> osnovOsiguranjaReport(const Clock& clock) {
+  return codeListReport(kOsnovOsiguranja, clock);
+}
+std::unique_ptr<RecordReport> stazaReport(const Clock& clock) {
+  return codeListReport(kStaza, clock);
 }
 
 Pages printVrsteUplata(Context& ctx, const Clock& clock) {
-  return codeListPrint(
-      ctx, {"VUP", "ŠIFARNIK - VRSTE OBRAČUNA ISPRAVKA", "Oznaka", "Vrsta obračuna/ispravka"},
-      clock);
+  return buildReport(ctx, *vrsteUplataReport(clock));
 }
-
 Pages printVrsteObveznika(Context& ctx, const Clock& clock) {
-  return codeListPrint(
-      ctx, {"VOB", "ŠIFARNIK - VRSTE OBVEZNIKA", "Oznaka", "Vrsta obveznika - poslodavca"}, clock);
+  return buildReport(ctx, *vrsteObveznikaReport(clock));
 }
-
 Pages printOsnovOsiguranja(Context& ctx, const Clock& clock) {
-  return codeListPrint(ctx, {"TBO", "ŠIFARNIK - OSNOV OSIGURANJA", "Šifra", "Osnov osiguranja"},
-                       clock);
+  return buildReport(ctx, *osnovOsiguranjaReport(clock));
+}
+Pages printStaza(Context& ctx, const Clock& clock) {
+  return buildReport(ctx, *stazaReport(clock));
 }
 
-Pages printStaza(Context& ctx, const Clock& clock) {
-  return codeListPrint(
-      ctx,
-      {"STA", "ŠIFARNIK - STAŽ S UVEĆANIM TRAJANJEM", "Oznaka", "Vrsta staža s uvećanim trajanje"},
-      clock);
+std::unique_ptr<RecordReport> obracunskiKoeficijentiReport() {
+  constexpr double kFirst = kListLeft + 45, kSecond = kListLeft + 95, kWidth = 40;
+  // Each code of the combination in a column of its own, so a blank code (no increased
+  // duration) leaves its column empty and the next ones stay in line.
+  struct CodeColumn {
+    double x;
+    std::string_view caption, field;
+  };
+  static constexpr CodeColumn kCodes[] = {{kListLeft, "VU", "VRSTOBRACUNA"},
+                                          {kListLeft + 7, "VO", "VRSTAOBVEZNIKA"},
+                                          {kListLeft + 14, "OO", "OSNOVOBRA"},
+                                          {kListLeft + 21, "B", "STAZ"},
+                                          {kListLeft + 26, "ČLAN", "CLANDN"}};
+  std::vector<Caption> captions;
+  for (const CodeColumn& c : kCodes) captions.push_back({c.x, c.caption});
+  captions.push_back({kFirst, "MO I. STUP", Align::Right, kWidth});
+  captions.push_back({kSecond, "MO II. STUP", Align::Right, kWidth});
+  static const NumberPicture rate("N5`2");
+  return std::make_unique<RecordReport>(
+      "STO1", "KEYOSNOV", listFrame({.title = "OBRAČUNSKI KEFICIJENTI", .captions = captions}),
+      [](BandLayout& layout, const Record& r) {
+        const auto rates = [&](const char* a, const char* b) {
+          return rate.format(r.decimal(r.index(a))) + "  " + rate.format(r.decimal(r.index(b)));
+        };
+        layout.add(kLineHeight + 0.8, [&](Page& page, double y) {
+          for (const CodeColumn& c : kCodes) put(page, c.x, y, field(r, c.field));
+          putRight(page, kFirst, kWidth, y, rates("PRVISTUP1", "PRVISTUP2"));
+          putRight(page, kSecond, kWidth, y, rates("DRUGISTUP1", "DRUGISTUP2"));
+        });
+      });
 }
 
 Pages printObracunskiKoeficijenti(Context& ctx) {
-  constexpr double kFirst = kListLeft + 45, kSecond = kListLeft + 95, kWidth = 40;
-  BandLayout layout(listFrame({.title = "OBRAČUNSKI KEFICIJENTI",
-                               .captions = {{kListLeft, "VU VO OO B ČLAN"},
-                                            {kFirst, "MO I. STUP", Align::Right, kWidth},
-                                            {kSecond, "MO II. STUP", Align::Right, kWidth}}}));
-  static const NumberPicture rate("N5`2");
-  scanTable(ctx, "STO1", "KEYOSNOV", [&](const Record& r) {
-    const std::string combination = field(r, "VRSTOBRACUNA") + " " + field(r, "VRSTAOBVEZNIKA") +
-                                    " " + field(r, "OSNOVOBRA") + " " + field(r, "STAZ") + " " +
-                                    field(r, "CLANDN");
-    const auto rates = [&](const char* a, const char* b) {
-      return rate.format(r.decimal(r.index(a))) + "  " + rate.format(r.decimal(r.index(b)));
-    };
-    layout.add(kLineHeight + 0.8, [&](Page& page, double y) {
-      put(page, kListLeft, y, combination);
-      putRight(page, kFirst, kWidth, y, rates("PRVISTUP1", "PRVISTUP2"));
-      putRight(page, kSecond, kWidth, y, rates("DRUGISTUP1", "DRUGISTUP2"));
-    });
-    return true;
-  });
-  return layout.finish();
+  return buildReport(ctx, *obracunskiKoeficijentiReport());
 }
 
-Pages printOpcine(Context& ctx, OpcineOrder order, const Clock& clock) {
+std::unique_ptr<RecordReport> opcineReport(OpcineOrder order, const Clock& clock) {
   constexpr double kCode = kListLeft + 12, kCity = kListLeft + 30, kName = kListLeft + 42;
-  BandLayout layout(listFrame({.title = "ŠIFARNIK - OPĆINE I GRADOVI",
-                               .captions = {{kListLeft, "Rbr"},
-                                            {kCode, "Oznaka"},
-                                            {kCity, "Grad"},
-                                            {kName, "Naziv općine ili grada"}},
-                               .stamp = printStamp(clock)}));
   const char* key = order == OpcineOrder::RunningNumber ? "KEYREDB"
                     : order == OpcineOrder::Code        ? "KEYSIFRA"
                                                         : "KEYNAZIV";
-  scanTable(ctx, "OPC", key, [&](const Record& r) {
-    layout.add(kLineHeight + 0.5, [&](Page& page, double y) {
-      putRight(page, kListLeft, 7, y, runningNumber(r.integer(r.index("REDBROJ"))));
-      put(page, kCode, y, field(r, "SIFRA"));
-      put(page, kCity + 2, y, field(r, "GRAD"));
-      put(page, kName, y, field(r, "NAZIV"));
-    });
-    return true;
-  });
-  return layout.finish();
+  return std::make_unique<RecordReport>("OPC", key,
+                                        listFrame({.title = "ŠIFARNIK - OPĆINE I GRADOVI",
+                                                   .captions = {{kListLeft, "Rbr"},
+                                                                {kCode, "Oznaka"},
+                                                                {kCity, "Grad"},
+                                                                {kName, "Naziv općine ili grada"}},
+                                                   .stamp = printStamp(clock)}),
+                                        [](BandLayout& layout, const Record& r) {
+                                          layout.add(kLineHeight + 0.5, [&](Page& page, double y) {
+                                            putRight(page, kListLeft, 7, y,
+                                                     runningNumber(r.integer(r.index("REDBROJ"))));
+                                            put(page, kCode, y, field(r, "SIFRA"));
+                                            put(page, kCity + 2, y, field(r, "GRAD"));
+                                            put(page, kName, y, field(r, "NAZIV"));
+                                          });
+                                        });
+}
+
+Pages printOpcine(Context& ctx, OpcineOrder order, const Clock& clock) {
+  return buildReport(ctx, *opcineReport(order, clock));
 }
 
 }  // namespace obrazac::prints

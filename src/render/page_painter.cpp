@@ -82,7 +82,8 @@ class MillimetrePainter {
     p_.setFont(fontOf(t.role));
     p_.setPen(Qt::black);
     const double width = t.width > 0 ? t.width : pageWidth_ - t.x;
-    p_.drawText(rect(t.x, t.y, width, 10), alignmentOf(t.align) | Qt::AlignTop | Qt::TextDontClip,
+    const int clipping = t.clip && t.width > 0 ? 0 : Qt::TextDontClip;
+    p_.drawText(rect(t.x, t.y, width, 10), alignmentOf(t.align) | Qt::AlignTop | clipping,
                 QString::fromStdString(t.text));
   }
   void operator()(const prints::Boxes& b) {

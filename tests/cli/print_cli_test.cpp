@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "support/cli_runner.h"
 #include "support/temp_dir.h"
@@ -104,6 +105,26 @@ TEST_F(PrintCli, NothingToPrintWritesNoFile) {
     EXPECT_NE(r.output.find(c.says), std::string::npos) << r.output;
     EXPECT_TRUE(nothingWritten(c.name)) << c.args;
   }
+}
+
+// A submission file without a type 5 record has no page B; the user is told so once.
+TEST_F(PrintCli, AFileWithoutRowsHasNoPageBAndSaysSoOnce) {
+  std::ifstream in(dir_->path() / "izlaz" / "F0015001.TXT", std::ios::binary);
+  ASSERT_TRUE(in);
+  std::ofstream out(dir_->path() / "bez5.txt", std::ios::binary);
+  for (std::string line; std::getline(in, line);) {
+    const std::string record = line.substr(0, line.find_last_not_of("\r\n") + 1);
+    if (!record.empty() && record.back() != '5') out << line << "\n";
+  }
+  out.close();
+  const auto r = run("print file '" + (dir_->path() / "bez5.txt").string() + "' --page-b --pdf '" +
+                     pdf("bez5").string() + "'");
+  EXPECT_EQ(r.exitCode, 1) << r.output;
+  const std::string says = "There are no records available to process.";
+  const auto first = r.output.find(says);
+  ASSERT_NE(first, std::string::npos) << r.output;
+  EXPECT_EQ(r.output.find(says, first + 1), std::string::npos) << r.output;
+  EXPECT_TRUE(nothingWritten("bez5"));
 }
 
 TEST_F(PrintCli, BadArgumentsExitTwo) {

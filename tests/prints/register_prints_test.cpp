@@ -36,6 +36,44 @@ TEST_F(RegisterPrints, EmployeesOfAnObligorWithPeriodAndIdentifier) {
   EXPECT_TRUE(hasText(obligors[0], "OBRT Đurđa"));
 }
 
+// A long name stops before the municipality's column; a blank code of the rates list leaves its
+// column empty and the codes after it in line with every other row.
+TEST_F(RegisterPrints, ValuesKeepToTheirColumns) {
+  addObligor(1);
+  addRow(1, {.jmbg = "1111111111111", .name = std::string(36, 'W')});
+  ctx.closeAll();
+  const Pages employees = printOsiguranici(ctx, 1, clock);
+  ASSERT_EQ(employees.size(), 1u);
+  const prints::Text *name = nullptr, *area = nullptr;
+  for (const auto* t : employees[0].texts()) {
+    if (t->text == std::string(36, 'W')) name = t;
+    if (t->text == "Općina") area = t;
+  }
+  ASSERT_TRUE(name && area);
+  EXPECT_TRUE(name->clip);
+  EXPECT_LT(name->x + name->width, area->x);
+
+  Table& rates = opened("STO1");
+  for (const char* staz : {"1", " "}) {
+    Record& r = rates.record();
+    r.clear();
+    set(r, "VRSTOBRACUNA", "01");
+    set(r, "VRSTAOBVEZNIKA", "01");
+    set(r, "OSNOVOBRA", "01");
+    set(r, "STAZ", staz);
+    set(r, "CLANDN", "D");
+    ASSERT_EQ(rates.add(), 0) << staz;
+  }
+  ctx.closeAll();
+  const Pages list = printObracunskiKoeficijenti(ctx);
+  ASSERT_EQ(list.size(), 1u);
+  std::vector<double> member;  // where each row's "D" stands
+  for (const auto* t : list[0].texts())
+    if (t->text == "D") member.push_back(t->x);
+  ASSERT_EQ(member.size(), 2u);
+  EXPECT_EQ(member[0], member[1]);
+}
+
 TEST_F(RegisterPrints, CodeListWrapsItsDescriptionAndBreaksPages) {
   Table& t = opened("VOB");
   for (int k = 10; k < 70; ++k) {

@@ -59,6 +59,23 @@ TEST(PagePainter, ImageHasThePaperSizeAtItsResolutionAndDrawsInk) {
   EXPECT_EQ(image.pixelColor(400, 300), QColor(Qt::white));
 }
 
+// A value clipped at its column leaves the next column blank however long it is; one that is not
+// runs on.
+TEST(PagePainter, AClippedTextStopsAtTheEndOfItsColumn) {
+  for (const bool clip : {true, false}) {
+    prints::Page page;
+    page.text({.x = 20, .y = 20, .text = std::string(60, 'W'), .width = 30, .clip = clip});
+    const QImage image = pageImage(page, 50.8);  // two dots a millimetre
+    bool inkBeyond = false, inkWithin = false;
+    for (int y = 40; y < 52; ++y) {
+      for (int x = 44; x < 98; ++x) inkWithin |= image.pixelColor(x, y) != QColor(Qt::white);
+      for (int x = 102; x < 200; ++x) inkBeyond |= image.pixelColor(x, y) != QColor(Qt::white);
+    }
+    EXPECT_TRUE(inkWithin) << clip;
+    EXPECT_EQ(inkBeyond, !clip);
+  }
+}
+
 TEST(PagePainter, NothingToPrintIsSaid) {
   testing::TempDir dir;
   EXPECT_EQ(writePdf({}, QString::fromStdString((dir / "prazno.pdf").string())),

@@ -17,7 +17,7 @@ using testing::RegisterFixture;
 class SampleInstallation : public ::testing::Test, protected RegisterFixture {
  protected:
   void SetUp() override {
-    summary = buildSampleInstallation(ctx, findMunicipalityList());
+    summary = buildSampleInstallation(ctx, std::filesystem::path(OBRAZAC_DATA_DIR) / "opcine.csv");
     ASSERT_TRUE(summary.status.ok()) << summary.status.text();
   }
 

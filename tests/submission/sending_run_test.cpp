@@ -215,7 +215,8 @@ TEST_F(SendingRun, CollectiveAssemblyStopsOnAListedFileThatIsGone) {
 // The three sample obligors sent collectively and assembled into one file.
 TEST(CollectiveSending, ThreeObligorsInOneFileWithOneControlNumber) {
   RegisterFixture f;
-  const auto sample = buildSampleInstallation(f.ctx, findMunicipalityList());
+  const auto sample =
+      buildSampleInstallation(f.ctx, std::filesystem::path(OBRAZAC_DATA_DIR) / "opcine.csv");
   ASSERT_TRUE(sample.status.ok()) << sample.status.text();
   RecordingReporter reporter;
   form::SendingHeader h = sampleMonthHeader(0);

@@ -101,7 +101,8 @@ class SampleFolder {
     static TempDir folder;
     static const bool built = [] {
       Context c(folder.path());
-      const auto summary = buildSampleInstallation(c, findMunicipalityList());
+      const auto summary =
+          buildSampleInstallation(c, std::filesystem::path(OBRAZAC_DATA_DIR) / "opcine.csv");
       EXPECT_TRUE(summary.status.ok()) << summary.status.text();
       c.closeAll();
       return summary.status.ok();

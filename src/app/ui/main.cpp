@@ -1,4 +1,5 @@
-// Entry point of obrazac, the desktop program: obrazac [--dir FOLDER] [--settings FILE].
+// Entry point of obrazac, the desktop program: obrazac [--dir FOLDER] [--settings FILE];
+// obrazac --help-page TOPIC prints where the manual's page of a help topic lies and ends.
 // Start-up sets up the standard messages, the settings file and the data dictionary, runs Main
 // (the frame) until it closes, then releases them in the reverse order.
 #include <QApplication>
@@ -12,7 +13,9 @@
 #include "app/ui/main_frame.h"
 #include "app/ui/screenshots.h"
 #include "app/ui/start_checks.h"
+#include "frame/ui/croatian_translation.h"
 #include "frame/ui/error_manager.h"
+#include "frame/ui/help_book.h"
 #include "frame/ui/prompter.h"
 #include "frame/ui/settings_manager.h"
 
@@ -23,6 +26,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(OBRAZAC_VERSION);
   // The frame's font: a sans serif of 8 points (Liberation Sans stands in for the classic one).
   QApplication::setFont(QFont("Liberation Sans", 8));
+  obrazac::ui::installCroatianTranslation();
 
   QCommandLineParser options;
   options.setApplicationDescription("Priprema obrasca R-S i datoteke za VELOR");
@@ -34,8 +38,20 @@ int main(int argc, char** argv) {
   const QCommandLineOption screenshots("screenshots", "slike prozora u PNG u mapu", "mapa");
   options.addOption(dir);
   options.addOption(settingsFile);
+  const QCommandLineOption helpPage("help-page", "put do stranice uputa za temu i kraj", "tema");
   options.addOption(screenshots);
+  options.addOption(helpPage);
   options.process(app);
+  if (options.isSet(helpPage)) {
+    const obrazac::ui::HelpBook book(obrazac::ui::HelpBook::findFolder());
+    if (book.pages().empty()) {
+      std::cerr << "obrazac: upute za rad nisu instalirane uz program\n";
+      return 1;
+    }
+    std::cout << QDir(book.folder()).filePath(book.pageOf(options.value(helpPage))).toStdString()
+              << "\n";
+    return 0;
+  }
 
   // Paths given on the command line are taken from the folder the program was started in.
   auto fromStart = [](const QString& path) { return QDir::current().absoluteFilePath(path); };

@@ -255,7 +255,7 @@ void MainFrame::editAction(const char* slot) {
 }
 
 void MainFrame::setUpPrinter() {
-  ui::setUpPrinter(this);
+  ui::setUpPrinter(desktop_.prompter, this);
 }
 
 // Record 1 of the parameters is made sure of on Main's own thread; the form reads it again on

@@ -10,7 +10,7 @@ CheckRunWindow::CheckRunWindow(Desktop& desktop, std::shared_ptr<ProcedureThread
                                QString procedure, int progressControl,
                                std::span<const int> busyButtons, const char* stopQuestion)
     : ProcedureWindow(desktop, std::move(thread), std::move(procedure)),
-      run_(new BackgroundRun(desktop.workDir, this)),
+      run_(new BackgroundRun(desktop.workDir, desktop.prompter, this)),
       progressControl_(progressControl),
       busyButtons_(busyButtons),
       stopQuestion_(stopQuestion) {

@@ -238,6 +238,9 @@ void KontrolaIzlaza::startTranscript() {
   transcriptProgress_ = progress;
   setRunning(true);
   run_->disconnect(this, nullptr);
+  connect(run_, &BackgroundRun::progress, progress, [progress](qint64 done, qint64 total) {
+    if (total > 0) progress->setPercent(static_cast<int>(done * 100 / total));
+  });
   connect(run_, &BackgroundRun::finished, this, [this](const QStringList& messages) {
     setRunning(false);
     // The progress window refuses a close (that is its Cancel); it goes when the run has ended.

@@ -275,7 +275,7 @@ void KontrolaUlaza::checkEnded(const QStringList& messages) {
   pending_.reset();
   if (closingAfterStop()) return postClose();
   for (const QString& m : messages) desktop().prompter.message(m);
-  if (!outcome_.status.ok()) {
+  if (run_->failed() || !outcome_.status.ok()) {
     if (const int c = binder().controlOf(outcome_.failedField)) select(c);
     return;
   }

@@ -35,9 +35,8 @@ void BrowseOpcine::print() {
   static constexpr prints::OpcineOrder kOrderOfTab[] = {
       prints::OpcineOrder::RunningNumber, prints::OpcineOrder::Code, prints::OpcineOrder::Name};
   const int tab = std::clamp(list()->tabs()->currentIndex(), 0, 2);
-  report(QString::fromUtf8("Šifarnik - općine i gradovi"), [this, tab] {
-    return prints::printOpcine(thread().context(), kOrderOfTab[tab], SystemClock());
-  });
+  report(QString::fromUtf8("Šifarnik - općine i gradovi"),
+         prints::opcineReport(kOrderOfTab[tab], SystemClock()));
 }
 
 int BrowseOpcine::takeWindowEvent(const Event& e) {

@@ -25,7 +25,7 @@ ProcedureWindow* BrowseOsnovObracuna::newForm() {
 
 void BrowseOsnovObracuna::print() {
   report(QString::fromUtf8("Šifarnik - osnov osiguranja"),
-         [this] { return prints::printOsnovOsiguranja(thread().context(), SystemClock()); });
+         prints::osnovOsiguranjaReport(SystemClock()));
 }
 
 }  // namespace obrazac::ui

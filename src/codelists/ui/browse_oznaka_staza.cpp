@@ -25,7 +25,7 @@ ProcedureWindow* BrowseOznakaStaza::newForm() {
 
 void BrowseOznakaStaza::print() {
   report(QString::fromUtf8("Šifarnik - staž s uvećanim trajanjem"),
-         [this] { return prints::printStaza(thread().context(), SystemClock()); });
+         prints::stazaReport(SystemClock()));
 }
 
 }  // namespace obrazac::ui

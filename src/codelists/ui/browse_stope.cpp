@@ -42,8 +42,7 @@ ProcedureWindow* BrowseStope::newForm() {
 }
 
 void BrowseStope::print() {
-  report(QString::fromUtf8("Obračunski koeficijenti"),
-         [this] { return prints::printObracunskiKoeficijenti(thread().context()); });
+  report(QString::fromUtf8("Obračunski koeficijenti"), prints::obracunskiKoeficijentiReport());
 }
 
 }  // namespace obrazac::ui

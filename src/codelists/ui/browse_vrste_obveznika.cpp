@@ -26,7 +26,7 @@ ProcedureWindow* BrowseVrsteObveznika::newForm() {
 
 void BrowseVrsteObveznika::print() {
   report(QString::fromUtf8("Šifarnik - vrste obveznika"),
-         [this] { return prints::printVrsteObveznika(thread().context(), SystemClock()); });
+         prints::vrsteObveznikaReport(SystemClock()));
 }
 
 }  // namespace obrazac::ui

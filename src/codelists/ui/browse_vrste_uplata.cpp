@@ -25,7 +25,7 @@ ProcedureWindow* BrowseVrsteUplata::newForm() {
 
 void BrowseVrsteUplata::print() {
   report(QString::fromUtf8("Šifarnik - vrste obračuna/ispravka"),
-         [this] { return prints::printVrsteUplata(thread().context(), SystemClock()); });
+         prints::vrsteUplataReport(SystemClock()));
 }
 
 }  // namespace obrazac::ui

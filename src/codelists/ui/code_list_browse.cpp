@@ -76,9 +76,9 @@ int CodeListBrowse::takeAccepted(int control) {
   return level::kNotify;
 }
 
-void CodeListBrowse::report(const QString& title, std::function<prints::Pages()> build) {
+void CodeListBrowse::report(const QString& title, std::shared_ptr<prints::RecordReport> report) {
   QPointer<CodeListBrowse> self(this);
-  printReport(*this, prefix_, title, std::move(build), [self] {
+  printReport(*this, title, std::move(report), [self] {
     self->list_->resetSort(true);
     self->list_->updateWindow();
   });

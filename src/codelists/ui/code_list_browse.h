@@ -8,7 +8,7 @@
 
 #include "frame/ui/browse_list.h"
 #include "frame/ui/procedure_window.h"
-#include "prints/page.h"
+#include "prints/record_report.h"
 
 namespace obrazac::ui {
 
@@ -48,7 +48,7 @@ class CodeListBrowse : public ProcedureWindow {
   virtual void print() = 0;
   // Runs a print of the list through the progress window and the preview; the list refreshes
   // when the report has ended.
-  void report(const QString& title, std::function<prints::Pages()> build);
+  void report(const QString& title, std::shared_ptr<prints::RecordReport> report);
 
   void declare() override;
   bool openTables() override;

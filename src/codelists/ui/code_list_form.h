@@ -1,6 +1,7 @@
 // The form of one row of a simple code list: its code, short description and description, then
 // "Spremi", "Odustani" and "Upute", with the focus first on the code. Each list's form adds its
-// description of the controls and its own rules.
+// description of the controls and its own rules. Deleting a code other rows use asks first,
+// saying how many rows use it.
 #pragma once
 
 #include "frame/ui/update_form.h"
@@ -21,6 +22,7 @@ class CodeListForm : public UpdateForm {
  protected:
   using UpdateForm::UpdateForm;
   void declare() override { firstField_ = kSifra; }
+  QString deleteQuestion() override;
 };
 
 }  // namespace obrazac::ui

@@ -205,6 +205,7 @@ void Stablo::act(ControlTreeAction action) {
   std::set<NodeId> open;
   for (const auto& [shown, shownNode] : nodes_)
     if (shown->isExpanded()) open.insert(idOf(shownNode));
+  if (action == ControlTreeAction::Insert) open.insert(idOf(n));
   const int request = action == ControlTreeAction::Insert   ? request::kInsert
                       : action == ControlTreeAction::Change ? request::kChange
                                                             : request::kDelete;

@@ -1,10 +1,11 @@
 // Stablo: the tree of the control table. Kinds of obligor, under each the kinds of calculation,
-// under each the bases; a node's children are read when it is first expanded. Insert works on a
-// kind of calculation (or a leaf's), change and delete on a leaf's control-table row, each
-// through AzurVEZNATAB; the buttons and menu items that would do nothing on the highlighted
-// node are disabled. After a completed form the tree is read again with the same nodes open and
-// the highlight back on the node worked on. "&Ispiši" prints the control table and writes its
-// text copy.
+// under each the bases; a node's children are read when it is first expanded. Insert works on
+// every node (on a kind of obligor the form chooses the rest of the combination), change and
+// delete on a leaf's control-table row, each through AzurVEZNATAB; the buttons and menu items
+// that would do nothing on the highlighted node are disabled. After a completed form the tree is
+// read again with the same nodes open (after an insert also the node worked on, so the new row
+// shows) and the highlight back on the node worked on. "&Ispiši" prints the control table and
+// writes its text copy.
 #pragma once
 
 #include <QPointer>
@@ -51,8 +52,11 @@ class Stablo final : public ProcedureWindow {
   int takeWindowEvent(const Event& e) override;
 
  private:
-  using NodeId = std::pair<int, std::int64_t>;  // level, record
-  static NodeId idOf(const ControlTreeNode& n) { return {n.level, n.position.row}; }
+  // A node by its level and codes: a node only the control table holds has no record of its own.
+  using NodeId = std::pair<int, std::string>;
+  static NodeId idOf(const ControlTreeNode& n) {
+    return {n.level, n.vob + '|' + n.voi + '|' + n.oo};
+  }
 
   void reload(const std::set<NodeId>& open, NodeId highlight);
   QTreeWidgetItem* addNode(QTreeWidgetItem* parent, ControlTreeNode node);

@@ -1,7 +1,8 @@
 #include "frame/ui/background_run.h"
 
-#include <QCoreApplication>
+#include <QEventLoop>
 #include <QMetaObject>
+#include <exception>
 
 namespace obrazac::ui {
 
@@ -29,10 +30,7 @@ class BackgroundRun::Reporter final : public RunReporter {
   Answer ask(std::string_view text, bool withCancel) override {
     Answer answer = Answer::No;
     QMetaObject::invokeMethod(
-        &owner_,
-        [&] {
-          if (owner_.onQuestion) answer = owner_.onQuestion(fromUtf8(text), withCancel);
-        },
+        &owner_, [&] { answer = owner_.ask(fromUtf8(text), withCancel); },
         Qt::BlockingQueuedConnection);
     return answer;
   }
@@ -47,8 +45,8 @@ class BackgroundRun::Reporter final : public RunReporter {
   BackgroundRun& owner_;
 };
 
-BackgroundRun::BackgroundRun(std::filesystem::path workDir, QObject* parent)
-    : QObject(parent), workDir_(std::move(workDir)) {}
+BackgroundRun::BackgroundRun(std::filesystem::path workDir, Prompter& prompter, QObject* parent)
+    : QObject(parent), workDir_(std::move(workDir)), prompter_(prompter) {}
 
 BackgroundRun::~BackgroundRun() {
   stop_ = true;
@@ -59,19 +57,38 @@ bool BackgroundRun::start(Work work, std::function<void()> done) {
   if (running_) return false;
   if (thread_.joinable()) thread_.join();
   running_ = true;
+  failed_ = false;
   done_ = std::move(done);
   stop_ = false;
   messages_.clear();
   thread_ = std::thread([this, work = std::move(work)] {
-    {
+    Reporter reporter(*this);
+    bool threw = true;
+    try {
       Context ctx(workDir_);
-      Reporter reporter(*this);
       work(ctx, reporter);
+      threw = false;
+    } catch (const std::exception& e) {
+      reporter.message(failureMessage(e.what()).toStdString());
+    } catch (...) {
+      reporter.message(failureMessage(nullptr).toStdString());
     }
     QMetaObject::invokeMethod(
-        this, [this] { end(); }, Qt::QueuedConnection);
+        this, [this, threw] { end(threw); }, Qt::QueuedConnection);
   });
   return true;
+}
+
+QString BackgroundRun::failureMessage(const char* what) {
+  const QString reason =
+      what && *what ? QString::fromUtf8(what) : QString::fromUtf8("nepoznata greška");
+  return QString::fromUtf8("Greška: obrada je prekinuta (%1).").arg(reason);
+}
+
+Answer BackgroundRun::ask(const QString& text, bool withCancel) {
+  if (onQuestion) return onQuestion(text, withCancel);
+  return prompter_.show(QString(), text, Icon::Question,
+                        withCancel ? Buttons::YesNoCancel : Buttons::YesNo, Answer::Yes);
 }
 
 // Only the latest text waits to be shown: a run that reports faster than the window paints
@@ -97,9 +114,10 @@ void BackgroundRun::postStatus(std::string_view text) {
 }
 
 // Queued after the run's own texts, so the window has shown them before it reads the outcome.
-void BackgroundRun::end() {
+void BackgroundRun::end(bool threw) {
   thread_.join();
   running_ = false;
+  failed_ = threw;
   QStringList messages;
   {
     const std::lock_guard lock(mutex_);
@@ -110,7 +128,10 @@ void BackgroundRun::end() {
 }
 
 void BackgroundRun::wait() {
-  while (running_) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  if (!running_) return;
+  QEventLoop loop;
+  connect(this, &BackgroundRun::finished, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace obrazac::ui

@@ -3,8 +3,9 @@
 // advances. The run never touches a widget. Its status texts reach the window's thread as they
 // come (only the latest one waits, however fast they come); its messages reach it in the order
 // the run gave them, and are handed over once more, all together, when it has ended. A question
-// of the run waits for the window's answer. A stop the user asks for is seen by the run at its
-// next progress point.
+// of the run waits for the user's answer (the window's prompter asks it). A stop the user asks
+// for is seen by the run at its next progress point. A work that throws ends the run with the
+// error as its last message instead of ending the program.
 #pragma once
 
 #include <QObject>
@@ -18,6 +19,7 @@
 
 #include "data/context.h"
 #include "frame/run_reporter.h"
+#include "frame/ui/prompter.h"
 
 namespace obrazac::ui {
 
@@ -27,20 +29,26 @@ class BackgroundRun final : public QObject {
  public:
   using Work = std::function<void(Context& ctx, RunReporter& reporter)>;
 
-  explicit BackgroundRun(std::filesystem::path workDir, QObject* parent = nullptr);
+  BackgroundRun(std::filesystem::path workDir, Prompter& prompter, QObject* parent = nullptr);
   // Asks a run still going to stop and waits for it.
   ~BackgroundRun() override;
 
-  // Answers a question of the run on the window's thread; without it every question is declined.
+  // Answers a question of the run on the window's thread; unset, the prompter asks the user.
   std::function<Answer(const QString& text, bool withCancel)> onQuestion;
 
   // Starts the work; `done` follows on the window's thread after every status text and message
   // of the run, just before `finished`. False when a run is still going.
   bool start(Work work, std::function<void()> done = {});
   bool running() const { return running_; }
+  // Whether the last run's work threw: what it was to give back was never made.
+  bool failed() const { return failed_; }
   void requestStop() { stop_ = true; }
-  // Keeps the window's events going until the run has ended and `finished` was emitted.
+  // Waits until the run has ended and `finished` was emitted. The run's texts and questions
+  // are still answered meanwhile, but no key or click reaches the windows.
   void wait();
+
+  // The message of a work that threw (`what` of the exception, UTF-8).
+  static QString failureMessage(const char* what);
 
  signals:
   void status(const QString& text);
@@ -52,9 +60,12 @@ class BackgroundRun final : public QObject {
  private:
   class Reporter;
   void postStatus(std::string_view text);
-  void end();
+  void end(bool threw);
+  Answer ask(const QString& text, bool withCancel);
 
   std::filesystem::path workDir_;
+  Prompter& prompter_;
+  bool failed_ = false;
   std::thread thread_;
   bool running_ = false;
   std::function<void()> done_;

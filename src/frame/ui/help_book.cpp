@@ -8,6 +8,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "data/program_files.h"
+
 namespace obrazac::ui {
 namespace {
 
@@ -54,14 +56,10 @@ QStringList pageOrder(const QDir& dir, const QString& contents) {
 }  // namespace
 
 QString HelpBook::findFolder() {
-  const QString app = QCoreApplication::applicationDirPath();
-  QStringList candidates{app + "/help", app + "/../share/obrazac/help"};
-#ifdef OBRAZAC_HELP_DIR
-  candidates << QString::fromUtf8(OBRAZAC_HELP_DIR);
-#endif
-  for (const QString& c : candidates)
-    if (QFile::exists(c + "/index.html")) return QDir(c).absolutePath();
-  return {};
+  const auto contents = findProgramFile(QCoreApplication::applicationDirPath().toStdString(),
+                                        std::filesystem::path("help") / "index.html");
+  if (contents.empty()) return {};
+  return QDir(QString::fromStdString(contents.parent_path().string())).absolutePath();
 }
 
 HelpBook::HelpBook(const QString& folder) : folder_(folder), contents_("index.html") {

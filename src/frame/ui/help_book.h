@@ -1,5 +1,5 @@
-// The program's manual: HTML pages in Croatian in the folder "help" (installed beside the
-// program; in a build tree the source tree's). Each page names in its head the help topics it
+// The program's manual: HTML pages in Croatian in the folder "help" (shipped with the
+// program). Each page names in its head the help topics it
 // answers (the contents "~T1.0", the parameters "~T5.0", or a window's procedure name) and its
 // index words; the book finds a topic's page, lists the index and searches the pages' text.
 #pragma once
@@ -21,8 +21,8 @@ struct HelpPage {
 
 class HelpBook {
  public:
-  // The help folder beside the program, under ../share/obrazac, or the source tree's; empty
-  // when there is none.
+  // The manual shipped with the running program (data/program_files.h); empty when there is
+  // none.
   static QString findFolder();
 
   explicit HelpBook(const QString& folder);

@@ -110,7 +110,7 @@ void PrintPreview::buildMenus() {
   QMenu* file = bar->addMenu("&File");
   add(file, "pagesToPrint", "Pa&ges to Print...", [this] { askPagesToPrint(); });
   add(file, "print", "&Print", &PrintPreview::print);
-  add(file, "saveAsPdf", "Save as PDF...", &PrintPreview::saveAsPdf);
+  add(file, "saveAsPdf", QString::fromUtf8("&Spremi kao PDF..."), &PrintPreview::saveAsPdf);
   file->addSeparator();
   add(file, "exit", "E&xit", &PrintPreview::exitWithoutPrinting);
   QMenu* view = bar->addMenu("&View");
@@ -315,7 +315,7 @@ void PrintPreview::changeDisplay() {
 }
 
 void PrintPreview::saveAsPdf() {
-  savePagesAsPdf(desktop_.prompter, this, keptPages(pages_, pagesToPrint_));
+  savePagesAsPdf(desktop_.prompter, this, keptPages(pages_, pagesToPrint_), pdfName_);
 }
 
 void PrintPreview::rememberPlace() {

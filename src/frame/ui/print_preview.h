@@ -33,6 +33,8 @@ class PrintPreview final : public QDialog {
   // Ask for the pages to print before printing.
   void setConfirmPages(bool on) { confirmPages_ = on; }
   void setAllowUserZoom(bool on);
+  // The file name "Spremi kao PDF" proposes (without ".pdf").
+  void setPdfName(const QString& name) { pdfName_ = name; }
 
   // Shows the pages (zoom row 0: "Tile pages") and reports `closed` when the user leaves. Without
   // any page nothing is shown and `closed(false)` comes at once.
@@ -81,6 +83,7 @@ class PrintPreview final : public QDialog {
   prints::Pages pages_;
   PreviewLayout layout_;
   QString pagesToPrint_;
+  QString pdfName_;
   bool printOk_ = false;
   bool confirmPages_ = false;
   bool placed_ = false;

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "frame/record_walker.h"
 #include "frame/ui/dialog_units.h"
 #include "frame/ui/print_preview.h"
 #include "frame/ui/progress_window.h"
@@ -11,6 +12,10 @@ namespace {
 
 constexpr int kNoRecordsMessage = 22;
 constexpr int kTickMs = 10;  // one hundredth of a second
+
+QString pdfName(const ReportJob& job) {
+  return job.pdfName.isEmpty() ? job.procedure : job.pdfName;
+}
 
 }  // namespace
 
@@ -66,6 +71,7 @@ void ProcessReport::tick() {
   preview_ = new PrintPreview(desktop_, std::move(pages), parent_);
   preview_->setAttribute(Qt::WA_DeleteOnClose);
   preview_->setAllowUserZoom(true);
+  preview_->setPdfName(pdfName(job_));
   connect(preview_, &PrintPreview::closed, this, [this](bool printOk) {
     const prints::Pages printed = preview_->printedPages();
     preview_ = nullptr;
@@ -92,9 +98,26 @@ void ProcessReport::finish(ReportEnd end) {
   deleteLater();
 }
 
+ReportJob recordReportJob(QString procedure, Table& table,
+                          std::shared_ptr<prints::RecordReport> report) {
+  ReportJob job;
+  job.procedure = std::move(procedure);
+  job.walk = std::make_unique<RecordWalker>(
+      table, report->key(), [report](Record& r) { report->start(r); },
+      [report](const Record& r) {
+        return report->inRange(r) ? RecordWalker::Range::Take : RecordWalker::Range::End;
+      });
+  job.take = [report, &table] {
+    report->add(table.record());
+    return Take::Carry;
+  };
+  job.pages = [report] { return report->finish(); };
+  return job;
+}
+
 ProcessReport* runReport(Desktop& desktop, QWidget* parent, ReportJob job, ProcessReport::Done done,
                          PrintPages print) {
-  if (!print) print = printOnSharedPrinter(desktop.prompter, parent);
+  if (!print) print = printOnSharedPrinter(desktop.prompter, parent, pdfName(job));
   return new ProcessReport(desktop, parent, std::move(job), std::move(print), std::move(done));
 }
 

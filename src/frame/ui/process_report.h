@@ -14,6 +14,7 @@
 #include "frame/ui/desktop.h"
 #include "frame/ui/report_printer.h"
 #include "prints/page.h"
+#include "prints/record_report.h"
 
 class QTimer;
 
@@ -27,6 +28,7 @@ struct ReportJob {
   std::unique_ptr<Walk> walk;            // the records the progress counts
   std::function<Take()> take;            // optional work on each fetched record
   std::function<prints::Pages()> pages;  // the report, built once the walk has completed
+  QString pdfName;                       // the name "Spremi kao PDF" proposes; else `procedure`
   int zoom = 0;                          // zoom row the preview opens with; 0: "Tile pages"
   TickClock clock = steadyTickClock();
 };
@@ -65,6 +67,13 @@ class ProcessReport final : public QObject {
   QTimer* timer_;
   PrintPreview* preview_ = nullptr;
 };
+
+// The job of a report made during its walk, in one pass: the walk goes through the report's
+// table (open, of the window's context) in the report's key and range, each record is laid out
+// as it is fetched, and the completed walk hands over the pages. Cancel stops it between two
+// batches of a tick.
+ReportJob recordReportJob(QString procedure, Table& table,
+                          std::shared_ptr<prints::RecordReport> report);
 
 // The easy call for a window: the walk, the builder and where the pages go; returns the running
 // procedure (it deletes itself when it ends).

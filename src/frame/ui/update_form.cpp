@@ -8,6 +8,7 @@
 #include "data/codepage.h"
 #include "data/fixed_width.h"
 #include "frame/save_message.h"
+#include "frame/standard_messages.h"
 
 namespace obrazac::ui {
 namespace {
@@ -272,7 +273,13 @@ int UpdateForm::completeDelete() {
 }
 
 UpdateForm::Removal UpdateForm::removeRecord(bool confirm) {
-  if (confirm && errors().throwMessage(9) != level::kBenign) return Removal::Refused;
+  if (const QString question = deleteQuestion(); !question.isEmpty()) {
+    if (desktop().prompter.show(QString::fromStdString(showMessage(9, {}).title), question,
+                                Icon::Question, Buttons::YesNo, Answer::No) != Answer::Yes)
+      return Removal::Refused;
+  } else if (confirm && errors().throwMessage(9) != level::kBenign) {
+    return Removal::Refused;
+  }
   for (;;) {
     const SaveResult r = primary().remove();
     if (r.ok()) return Removal::Deleted;

@@ -48,6 +48,10 @@ class UpdateForm : public ProcedureWindow {
   int takeCloseEvent() override;
   void restoreField(int control) override;
   void kill() override;
+  // A question that confirms a delete in place of the standard one, when the form has more to
+  // say (a code in use); empty keeps the standard confirmation. Asked even where the standard
+  // one is not.
+  virtual QString deleteQuestion() { return {}; }
   // Shows the standard message of a failed save; the store's own failure is `storeMessage`.
   void reportSaveFailure(const SaveResult& r, int storeMessage);
 

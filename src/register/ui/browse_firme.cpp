@@ -84,13 +84,11 @@ int BrowseFirme::takeAccepted(int control) {
 
 void BrowseFirme::print() {
   QPointer<BrowseFirme> self(this);
-  printReport(
-      *this, "POS", QString::fromUtf8("Popis poslodavaca"),
-      [this] { return prints::printPoslodavci(thread().context(), SystemClock()); },
-      [self] {
-        self->list_->resetSort(true);
-        self->list_->updateWindow();
-      });
+  printReport(*this, QString::fromUtf8("Popis poslodavaca"),
+              prints::poslodavciReport(SystemClock()), [self] {
+                self->list_->resetSort(true);
+                self->list_->updateWindow();
+              });
 }
 
 void BrowseFirme::callProcedure(int number, int request, Done then) {

@@ -7,7 +7,6 @@
 
 #include "codelists/code_lookup.h"
 #include "codelists/ui/code_drop_list.h"
-#include "frame/record_walker.h"
 #include "frame/ui/process_report.h"
 #include "prints/register_prints.h"
 #include "register/obligor_checks.h"
@@ -233,15 +232,10 @@ void BrowseZaposlenici::print() {
   auto ctx = std::make_shared<Context>(desktop().workDir);
   Table& rad = ctx->table("RAD");
   if (rad.open() != 0) return;
-  ReportJob job;
-  job.procedure = QString::fromUtf8("PrintOsiguranici");
-  job.walk = std::make_unique<RecordWalker>(
-      rad, "KEYRBRFIRME", [firma](Record& r) { r.setInteger(r.index("REDBROJ"), firma); },
-      [firma](const Record& r) {
-        return r.integer(r.index("REDBROJ")) == firma ? RecordWalker::Range::Take
-                                                      : RecordWalker::Range::End;
-      });
-  job.pages = [ctx, firma] { return prints::printOsiguranici(*ctx, firma, SystemClock()); };
+  std::shared_ptr<prints::RecordReport> report =
+      prints::osiguraniciReport(*ctx, firma, SystemClock());
+  if (!report) return;
+  ReportJob job = recordReportJob(QString::fromUtf8("PrintOsiguranici"), rad, std::move(report));
   QPointer<BrowseZaposlenici> self(this);
   runReport(desktop(), this, std::move(job), [self, ctx](ReportEnd) {
     if (!self) return;

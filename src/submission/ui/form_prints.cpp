@@ -23,9 +23,12 @@ std::unique_ptr<Walk> formWalk(Context& ctx, const char* prefix, const char* key
 }
 
 void run(ProcedureWindow& window, const QString& title, std::shared_ptr<Context> ctx,
-         std::unique_ptr<Walk> walk, std::function<prints::Pages()> build) {
+         std::unique_ptr<Walk> walk, std::function<prints::Pages()> build,
+         const std::string& link = {}) {
   ReportJob job;
   job.procedure = title;
+  if (!link.empty())
+    job.pdfName = title + " " + QString::fromStdString(std::string(clipRight(link)));
   job.walk = std::move(walk);
   job.pages = std::move(build);
   runReport(window.desktop(), &window, std::move(job), [ctx](ReportEnd) {});
@@ -40,15 +43,17 @@ std::shared_ptr<Context> printContext(ProcedureWindow& window) {
 void printPageA(ProcedureWindow& window, const std::string& link, prints::PrintFlag flag) {
   auto ctx = printContext(window);
   auto walk = formWalk(*ctx, "A", "KEYIDENTIKATOR", link);
-  run(window, QString::fromUtf8("Stranica A"), ctx, std::move(walk),
-      [ctx, link, flag] { return prints::pageAPrint(*ctx, link, flag); });
+  run(
+      window, QString::fromUtf8("Stranica A"), ctx, std::move(walk),
+      [ctx, link, flag] { return prints::pageAPrint(*ctx, link, flag); }, link);
 }
 
 void printPagesB(ProcedureWindow& window, const std::string& link, prints::PageBOrder order) {
   auto ctx = printContext(window);
   auto walk = formWalk(*ctx, "OSI", "KEYOBRGODMJE", link);
-  run(window, QString::fromUtf8("Stranica B"), ctx, std::move(walk),
-      [ctx, link, order] { return prints::pageBPrintOfForm(*ctx, link, order); });
+  run(
+      window, QString::fromUtf8("Stranica B"), ctx, std::move(walk),
+      [ctx, link, order] { return prints::pageBPrintOfForm(*ctx, link, order); }, link);
 }
 
 void printListedPagesA(ProcedureWindow& window, prints::PrintFlag flag) {

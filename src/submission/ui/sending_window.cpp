@@ -207,7 +207,7 @@ SendingWindow::SendingWindow(Desktop& desktop, std::shared_ptr<ProcedureThread> 
     binder().show(kVrstaUplate);
     checkEntry(kVrstaUplate);
   };
-  run_ = new BackgroundRun(desktop.workDir, this);
+  run_ = new BackgroundRun(desktop.workDir, desktop.prompter, this);
   connect(run_, &BackgroundRun::status, this, [this](const QString& text) { setStatus(text); });
   connect(run_, &BackgroundRun::message, this,
           [this](const QString& text) { this->desktop().prompter.message(text); });
@@ -383,6 +383,11 @@ void SendingWindow::runInBackground(std::function<void(Context&, RunReporter&)> 
   run_->start(std::move(work), [self, done = std::move(done)] {
     if (!self) return;
     self->unsetCursor();
+    // A work that threw gave back no outcome; its message has been shown.
+    if (self->run_->failed()) {
+      sendingState().result = StepResult::Failed;
+      return;
+    }
     done();
   });
 }

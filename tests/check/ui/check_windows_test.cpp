@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -224,6 +225,25 @@ TEST_F(CheckWindows, AFileWithoutFindingsHasNothingToReportOrTranscribe) {
       prompter_.texts().back().startsWith("Formiran je izlazni file pod imenom TBIZLAZ2.TXT "));
   EXPECT_TRUE(w->progressText().startsWith("Formiran je izlazni file pod imenom TBIZLAZ2.TXT "));
   EXPECT_EQ(fs::file_size(dir_.path() / "TBIZLAZ2.TXT"), 0u);
+}
+
+TEST_F(CheckWindows, TheTranscriptsProgressReachesTheEnd) {
+  auto lines = obrazac::testing::validFile();
+  setField(lines[0], "RS0OFOR", "RM400");  // one warning to transcribe
+  KontrolaIzlaza* w = openFormalControl(writeFile("F5.TXT", obrazac::testing::joined(lines)));
+  ASSERT_NE(w, nullptr);
+  control(w);
+  prompter_.shown.clear();
+  qobject_cast<QAbstractButton*>(w->control(KontrolaIzlaza::kPrijepis))->click();
+  ProgressWindow* progress = w->transcriptProgress();
+  ASSERT_NE(progress, nullptr);
+  QList<int> percents;
+  QObject::connect(progress->bar(), &QProgressBar::valueChanged,
+                   [&](int value) { percents << value; });
+  ASSERT_TRUE(waitUntil([&] { return !w->running() && w->transcriptProgress() == nullptr; }));
+  settle();
+  ASSERT_FALSE(percents.isEmpty());
+  EXPECT_EQ(percents.last(), 100);
 }
 
 TEST_F(CheckWindows, ThePrintsOfTheFileAndOfItsFindingsReachThePreview) {

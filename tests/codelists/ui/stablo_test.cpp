@@ -105,7 +105,7 @@ TEST_F(StabloTest, LevelsOfferTheirActionsAndOpenAllReadsEveryNode) {
     QStringList path;
     bool insert, change;
   } cases[] = {
-      {QStringList{"01 Pravna"}, false, false},
+      {QStringList{"01 Pravna"}, true, false},
       {QStringList{"01 Pravna", "05 Godišnji"}, true, false},
       {QStringList{"01 Pravna", "01 Plaća", "02 Nepuno"}, true, true},
   };
@@ -163,6 +163,43 @@ TEST_F(StabloTest, InsertOnAKindOfCalculationLeavesTheBasisToChooseAndHighlights
   prompter_.answers = {Answer::No};
   press(form, F::kOdustani);
   EXPECT_TRUE(waitUntil([&] { return active<F>() == nullptr; }));
+}
+
+// A new installation: kinds of obligor and no tree below them. The first combination is entered
+// on a kind of obligor and shows under it, named from the code lists, ready to be changed.
+TEST_F(StabloTest, AKindOfObligorWithoutATreeTakesItsFirstCombination) {
+  S* tree = openTree();
+  QTreeWidgetItem* kind = item(tree, {"02 Fizička"});
+  ASSERT_NE(kind, nullptr);
+  kind->setExpanded(true);
+  EXPECT_EQ(kind->childCount(), 0);
+  tree->tree()->setCurrentItem(kind);
+  ASSERT_TRUE(enabled(tree, S::kDodaj));
+  press(tree, S::kDodaj);
+  F* form = waitForActive<F>();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(combo(form, F::kVob)->currentData().toString(), "02");
+  for (const auto& [control, code] : {std::pair{F::kVoi, "05"}, std::pair{F::kOo, "01"}}) {
+    QComboBox* list = combo(form, control);
+    list->setCurrentIndex(list->findData(code));
+    emit list->activated(list->currentIndex());
+  }
+  chooseRule(form, F::kIznos7, ">0");
+  press(form, F::kSpremi);
+  ASSERT_TRUE(waitUntil([&] { return active<F>() == nullptr; }))
+      << prompter_.texts().join("\n").toStdString();
+  EXPECT_EQ(stored("02", "05", "01"), ">0  ");
+
+  QTreeWidgetItem* leaf = item(tree, {"02 Fizička", "05 Godišnji obračun", "01 Radni odnos"});
+  ASSERT_NE(leaf, nullptr) << "the saved combination shows under its kind of obligor";
+  tree->tree()->setCurrentItem(leaf);
+  EXPECT_TRUE(enabled(tree, S::kPromijeni));
+  prompter_.answers = {Answer::Yes};  // the standard delete confirmation
+  press(tree, S::kObrisi);
+  ASSERT_TRUE(waitUntil([&] { return stored("02", "05", "01") == "(none)"; }))
+      << prompter_.texts().join("\n").toStdString();
+  settle();
+  EXPECT_EQ(item(tree, {"02 Fizička", "05 Godišnji"}), nullptr) << "deleted, it leaves the tree";
 }
 
 TEST_F(StabloTest, ChangeOnALeafReadsItsRowAndSavesTheChosenRules) {

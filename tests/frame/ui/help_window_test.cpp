@@ -44,6 +44,29 @@ TEST_F(HelpWindowTest, TheParametersFormOpensItsPageAndTheSearchFindsAWord) {
   EXPECT_EQ(help->page(), "index.html");
 }
 
+// The words of the buttons a user sees lead to the pages that explain them; the names of
+// buttons the program does not have are nowhere.
+TEST_F(HelpWindowTest, TheSearchFindsTheButtonsByTheirCaptions) {
+  const HelpBook book(HelpBook::findFolder());
+  const struct {
+    const char* words;
+    const char* page;
+  } cases[] = {
+      {"zbirni", "slanje.html"},
+      {"Odredi zbirni HASH", "slanje.html"},
+      {"hash", "kontrola.html"},
+      {"Odredi SHA broj", "kontrola.html"},
+      {"Prijepis u txt file", "kontrola.html"},
+      {"Otvori sve", "sifarnici.html"},
+      {"Dodaj Otvori Obriši", "sifarnici.html"},
+      {"Spremi kao PDF", "ispis.html"},
+  };
+  for (const auto& c : cases)
+    EXPECT_TRUE(book.search(QString::fromUtf8(c.words)).contains(c.page)) << c.words;
+  for (const char* gone : {"Upis, Promjena", "ne može se obrisati"})
+    EXPECT_FALSE(book.search(QString::fromUtf8(gone)).contains("sifarnici.html")) << gone;
+}
+
 TEST_F(HelpWindowTest, EveryPageHasATitleAndEveryLinkAPage) {
   const HelpBook book(HelpBook::findFolder());
   ASSERT_FALSE(book.empty());

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -12,6 +13,7 @@
 #include "frame/ui/preview_dialogs.h"
 #include "frame/ui/print_preview.h"
 #include "frame/ui/progress_window.h"
+#include "prints/register_prints.h"
 #include "support/ui/desktop_fixture.h"
 
 namespace obrazac::ui {
@@ -205,6 +207,79 @@ TEST_F(ProcessReportTest, ExitOrAnUnusableListPrintsNothing) {
     settle();
   }
   EXPECT_TRUE(printed_.empty());
+}
+
+// The rates list over `rows` combinations of the control codes, stored in one transaction.
+void storeRates(Context& ctx, int rows) {
+  Table& t = ctx.table("STO1");
+  ASSERT_EQ(t.open(), 0);
+  Record& r = t.record();
+  char code[3] = {};
+  ASSERT_EQ(t.begin(), 0);
+  for (int i = 0; i < rows; ++i) {
+    r.clear();
+    const int parts[] = {i / 10000, i / 100 % 100, i % 100};
+    const char* fields[] = {"VRSTOBRACUNA", "VRSTAOBVEZNIKA", "OSNOVOBRA"};
+    for (int k = 0; k < 3; ++k) {
+      std::snprintf(code, sizeof code, "%02d", parts[k]);
+      r.setText(r.index(fields[k]), code);
+    }
+    r.setText(r.index("CLANDN"), "D");
+    ASSERT_EQ(t.add(), 0) << i;
+  }
+  ASSERT_EQ(t.commit(), 0);
+}
+
+std::vector<std::string> allTexts(const prints::Pages& pages) {
+  std::vector<std::string> texts;
+  for (const auto& p : pages)
+    for (const auto* t : p.texts()) texts.push_back(t->text);
+  return texts;
+}
+
+// A report laid out during its walk gives the pages the report built at once gives.
+TEST_F(ProcessReportTest, AReportMadeDuringItsWalkHasThePagesOfOneMadeAtOnce) {
+  Context ctx(dir_.path());
+  storeRates(ctx, 150);
+  const prints::Pages atOnce = prints::printObracunskiKoeficijenti(ctx);
+  Table& rates = ctx.table("STO1");
+  ASSERT_EQ(rates.open(), 0);
+  std::vector<std::string> printed;
+  report_ = runReport(
+      desktop_, nullptr,
+      recordReportJob("TestReport", rates, prints::obracunskiKoeficijentiReport()),
+      [this](ReportEnd e) { end_ = e; },
+      [&](const prints::Pages& pages) { printed = allTexts(pages); });
+  PrintPreview* p = waitForPreview();
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(p->pageLayout().pages(), static_cast<int>(atOnce.size()));
+  EXPECT_GT(atOnce.size(), 1u);
+  p->print();
+  ASSERT_TRUE(ended());
+  EXPECT_EQ(printed, allTexts(atOnce));
+}
+
+// Cancel in the middle of a long report stops it at once: the pages are made as the records
+// come, so nothing is left to build after the walk.
+TEST_F(ProcessReportTest, CancelStopsALongReportWithinASecond) {
+  Context ctx(dir_.path());
+  storeRates(ctx, 100000);
+  Table& rates = ctx.table("STO1");
+  ASSERT_EQ(rates.open(), 0);
+  report_ = runReport(desktop_, nullptr,
+                      recordReportJob("TestReport", rates, prints::obracunskiKoeficijentiReport()),
+                      [this](ReportEnd e) { end_ = e; });
+  ProgressWindow* w = report_->progressWindow();
+  ASSERT_TRUE(waitUntil([&] { return w->bar()->value() >= 2; }, 20000));
+  EXPECT_LT(w->bar()->value(), 100);
+  QElapsedTimer sinceCancel;
+  sinceCancel.start();
+  QTest::mouseClick(w->cancelButton(), Qt::LeftButton);
+  ASSERT_TRUE(ended());
+  EXPECT_LT(sinceCancel.elapsed(), 1000);
+  EXPECT_EQ(*end_, ReportEnd::Cancelled);
+  settle();
+  EXPECT_EQ(findPreview(), nullptr);
 }
 
 class PrintPreviewTest : public ProcessReportTest {
