@@ -1,7 +1,6 @@
 #include "cli/cli_reporter.h"
 
-#include <cstdio>
-
+#include "data/date_text.h"
 #include "data/field_value.h"
 
 namespace obrazac::cli {
@@ -33,12 +32,8 @@ void limitWidths(const std::map<std::string, std::string>& options,
 }
 
 Date parseDate(const std::string& text, std::string_view option) {
-  int d = 0, m = 0, y = 0;
-  char tail = 0;
-  if (std::sscanf(text.c_str(), "%d.%d.%d%c", &d, &m, &y, &tail) != 3 || m < 1 || m > 12 || d < 1 ||
-      d > daysInMonth(y, m) || y < 1801 || y > 9999)
-    throw UsageError(std::string(option) + ": '" + text + "' nije datum DD.MM.GGGG");
-  return Date::fromParts(m, d, y);
+  if (const auto date = readDate(text)) return *date;
+  throw UsageError(std::string(option) + ": " + notADate(text));
 }
 
 }  // namespace obrazac::cli

@@ -1,10 +1,10 @@
 // obrazac-cli id: the check digit of a personal number, an MB or a municipality code, tested
 // the way the forms test it (exact length, numeric, then the check), and the birth date read
 // out of a personal number.
-#include <cstdio>
 #include <ostream>
 
 #include "cli/command.h"
+#include "data/date_text.h"
 #include "data/numeric_text.h"
 #include "register/identifier_checks.h"
 
@@ -20,10 +20,7 @@ bool isAllDigits(std::string_view text) {
 int printBirthDate(const Invocation& inv, const std::string& jmbg) {
   if (jmbg.size() != 13 || !isAllDigits(jmbg))
     throw UsageError("JMBG mora imati točno 13 znamenaka: '" + jmbg + "'");
-  const CivilDate d = DatumIzJMBG(jmbg).civil();
-  char text[32];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", d.day, d.month, d.year);
-  inv.out << text << "\n";
+  inv.out << dateText(DatumIzJMBG(jmbg)) << "\n";
   return 0;
 }
 

@@ -5,12 +5,13 @@
 #include <stdexcept>
 
 #include "cli/command.h"
+#include "data/date_text.h"
 #include "data/picture.h"
 
 namespace obrazac::cli {
 namespace {
 
-// Two-digit fields and the four-digit year of "YYYY-MM-DD" / "HH:MM", or -1 when not digits.
+// The hours or minutes of "HH:MM", or -1 when not digits.
 int number(std::string_view s) {
   int v = 0;
   for (char c : s) {
@@ -18,17 +19,6 @@ int number(std::string_view s) {
     v = v * 10 + (c - '0');
   }
   return s.empty() ? -1 : v;
-}
-
-Date parseDate(const std::string& text) {
-  if (text.size() == 10 && text[4] == '-' && text[7] == '-') {
-    const std::string_view s = text;
-    const int year = number(s.substr(0, 4)), month = number(s.substr(5, 2)),
-              day = number(s.substr(8, 2));
-    if (year >= 1801 && month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month))
-      return Date::fromParts(month, day, year);
-  }
-  throw UsageError("neispravan datum '" + text + "' (očekuje se GGGG-MM-DD)");
 }
 
 TimeOfDay parseTime(const std::string& text) {
@@ -57,7 +47,9 @@ int runPicture(const Invocation& inv) {
       text = numberPicture.format(*amount);
     } else if (picture.starts_with('D')) {
       formatDate(Date(), picture);  // rejects an unknown picture before the value is judged
-      text = formatDate(parseDate(value), picture);
+      const auto date = readDate(value, DateForm::YearFirst);
+      if (!date) throw UsageError(notADate(value, DateForm::YearFirst));
+      text = formatDate(*date, picture);
     } else if (picture.starts_with('T')) {
       formatTime(TimeOfDay(), picture);
       text = formatTime(parseTime(value), picture);

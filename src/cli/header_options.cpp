@@ -46,7 +46,9 @@ HeaderEntries headerFromOptions(Context& ctx, std::span<const std::string> args,
   h.paymentType = cp1250FromUtf8(required("--type"));
   const std::string& from = required("--from");
   const std::string& to = required("--to");
-  if (given("--date")) h.sendingDate = parseDate(o.at("--date"), "--date");
+  if (given("--date"))
+    if (const auto refused = form::takeSendingDate(h, o.at("--date")))
+      throw UsageError("--date: " + refused->text);
   if (given("--collective")) {
     const std::string& job = o.at("--collective");
     if (job != "new" && job != "add") throw UsageError("--collective: new ili add");

@@ -6,6 +6,7 @@
 #include "cli/command.h"
 #include "data/field_value.h"
 #include "data/fixed_width.h"
+#include "data/typed_amount.h"
 
 namespace obrazac::cli {
 namespace {
@@ -63,23 +64,12 @@ std::optional<std::string> enterDigits(Record& record, int field, int digits,
   return std::nullopt;
 }
 
-// The form's amount entry: a sign, digits and at most two decimals; a decimal comma is taken as
-// spreadsheets of this locale write it.
+// The form's amount entry, by the rule every amount entry follows.
 std::optional<std::string> enterAmount(Record& record, int field, std::string_view text) {
-  std::string plain(text);
-  if (plain.find('.') == std::string::npos) {
-    if (const auto comma = plain.find(','); comma != std::string::npos) plain[comma] = '.';
-  }
-  const auto value = Decimal::parse(plain);
   const FieldDecl& f = record.field(field);
-  if (!value || value->roundTo(2) != *value)
-    return "'" + std::string(text) + "' nije iznos s najviše dvije decimale";
-  Decimal largest(1);
-  for (int i = 0; i < f.size - f.places; ++i) largest = largest * Decimal(10);
-  if (value->abs() >= largest)
-    return "'" + std::string(text) + "' je prevelik iznos (najviše " +
-           std::to_string(f.size - f.places) + " znamenaka prije decimala)";
-  record.setDecimal(field, *value);
+  const TypedAmount amount = readTypedAmount(text, f.size, f.places);
+  if (!amount.value) return amount.refusal;
+  record.setDecimal(field, *amount.value);
   return std::nullopt;
 }
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 
 #include "data/codepage.h"
 #include "data/date.h"
+#include "data/date_text.h"
 #include "data/field_value.h"
 #include "data/fixed_width.h"
 
@@ -87,14 +87,8 @@ std::string Record::display(int i) const {
       return utf8FromCp1250(clipRight(text(i)));
     case FieldType::Decimal:
       return decimal(i).toString(f.places);
-    case FieldType::Date: {
-      const Date d(static_cast<std::int32_t>(integer(i)));
-      if (d.isNull()) return {};
-      const CivilDate c = d.civil();
-      char buf[16];
-      std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", c.year, c.month, c.day);
-      return buf;
-    }
+    case FieldType::Date:
+      return dateText(Date(static_cast<std::int32_t>(integer(i))), DateForm::YearFirst);
     case FieldType::Short:
     case FieldType::Long:
       return std::to_string(integer(i));
@@ -121,14 +115,13 @@ std::optional<std::string> Record::assign(int i, std::string_view utf8) {
       return std::nullopt;
     }
     case FieldType::Date: {
-      int y = 0, m = 0, d = 0;
       if (utf8.empty()) {
         setInteger(i, 0);
         return std::nullopt;
       }
-      if (std::sscanf(std::string(utf8).c_str(), "%d-%d-%d", &y, &m, &d) != 3)
-        return refuse("nije datum (GGGG-MM-DD)");
-      setInteger(i, Date::fromParts(m, d, y).dayNumber());
+      const auto date = readDate(utf8, DateForm::YearFirst);
+      if (!date) return "Polje " + label + ": " + notADate(utf8, DateForm::YearFirst);
+      setInteger(i, date->dayNumber());
       return std::nullopt;
     }
     case FieldType::Short:

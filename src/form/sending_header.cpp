@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/application_parameters.h"
+#include "data/date_text.h"
 #include "data/fixed_width.h"
 #include "register/entry_rules.h"
 #include "register/obligor_lookup.h"
@@ -193,6 +194,13 @@ EntryCheck acceptEntry(SendingHeader& h, HeaderField entry, HeaderWindow window)
   if (entry == F::Year) h.paymentYear = h.year;
   if (entry == F::Month) h.paymentMonth = h.month;
   return check;
+}
+
+std::optional<HeaderMessage> takeSendingDate(SendingHeader& header, std::string_view typed) {
+  const auto date = readDate(typed);
+  if (!date) return HeaderMessage{notADate(typed), F::SendingDate};
+  header.sendingDate = *date;
+  return std::nullopt;
 }
 
 std::optional<HeaderMessage> checkAuthorisedPerson(Context& ctx) {

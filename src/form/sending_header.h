@@ -93,6 +93,11 @@ EntryCheck checkEntry(const SendingHeader& header, HeaderField entry,
 EntryCheck acceptEntry(SendingHeader& header, HeaderField entry,
                        HeaderWindow window = HeaderWindow::Sending);
 
+// "Datum slanja" as typed (UTF-8): the date it names becomes the header's date of sending; a text
+// that names no date leaves the header as it was and gives the message that refuses it, the same
+// for the window and the command line.
+std::optional<HeaderMessage> takeSendingDate(SendingHeader& header, std::string_view typed);
+
 // The checks of "&Obrada obveznika": messages that are shown and let the checks go on, then the
 // first failing check that ends the run. Reads the parameter record (APL buffer) and, for the
 // sending window, the obligor (POS buffer) into the context's buffers; the takeover reads its

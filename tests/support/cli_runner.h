@@ -33,6 +33,16 @@ inline CliResult runCli(const std::string& args) {
   return runShell(std::string(OBRAZAC_CLI_PATH) + " " + args + " 2>&1");
 }
 
+// The refusal of an option in what the tool printed ("--date: '31.02.2025' nije ..." gives
+// "'31.02.2025' nije ..."), or nothing when it took the option's value.
+inline std::string optionRefusal(const std::string& output, const std::string& option) {
+  const std::string prefix = option + ": ";
+  const auto at = output.find(prefix);
+  if (at == std::string::npos) return {};
+  const auto from = at + prefix.size();
+  return output.substr(from, output.find('\n', from) - from);
+}
+
 // Standard output and standard error kept apart, for what a script reads.
 struct CliStreams {
   std::string out;

@@ -19,6 +19,7 @@
 #include "frame/ui/input_file_dialog.h"
 #include "frame/ui/process_report.h"
 #include "frame/ui/progress_window.h"
+#include "frame/ui/qt_text.h"
 #include "prints/findings_report.h"
 #include "prints/page_a_print.h"
 #include "prints/page_b_print.h"
@@ -84,10 +85,6 @@ constexpr const char* kAuthorisedPersonOnOpening =
     "Ispravite podatke o ovlaštenoj osobi.| Ispavak izvršite kroz Servisi/Aplikacijski parametri";
 
 constexpr const char* kStopQuestion = "Kontrola datoteke još traje. Želite li je prekinuti?";
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What a print preparation says, as message boxes.
 class BoxReporter final : public RunReporter {

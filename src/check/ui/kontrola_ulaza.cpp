@@ -15,6 +15,7 @@
 #include "data/fixed_width.h"
 #include "frame/ui/background_run.h"
 #include "frame/ui/input_file_dialog.h"
+#include "frame/ui/qt_text.h"
 #include "frame/ui/update_form.h"
 #include "submission/ui/win_izvjesce.h"
 
@@ -80,10 +81,6 @@ constexpr ControlDescription kControls[] = {
 constexpr int kBusyButtons[] = {W::kOdaberi, W::kKontrola, W::kIspravni, W::kUlazna, W::kGreske};
 
 constexpr const char* kStopQuestion = "Kontrola podataka još traje. Želite li je prekinuti?";
-
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string utf8Of(const std::string& cp1250) {
   return utf8FromCp1250(clipRight(cp1250));
@@ -228,7 +225,7 @@ void KontrolaUlaza::callProcedure(int number, int request, Done then) {
   ProcedureWindow* callee = nullptr;
   switch (number) {
     case kWinIzvjesce:
-      callee = new WinIzvjesce(desktop(), threadHandle(), summary_);
+      callee = new WinIzvjesce(desktop(), threadHandle(), summary_, outcome_.note);
       break;
     case kPregeldPreuzetih:
       callee = new PregeldPreuzetih(desktop(), threadHandle());

@@ -4,13 +4,9 @@
 #include <QMetaObject>
 #include <exception>
 
-namespace obrazac::ui {
+#include "frame/ui/qt_text.h"
 
-namespace {
-QString fromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
+namespace obrazac::ui {
 
 // What the run says, taken on the run's thread: status texts and messages are handed on (the
 // messages also kept for the end), questions wait for the window's answer.

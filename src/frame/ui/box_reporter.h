@@ -6,6 +6,7 @@
 
 #include "frame/run_reporter.h"
 #include "frame/ui/prompter.h"
+#include "frame/ui/qt_text.h"
 
 namespace obrazac::ui {
 
@@ -13,13 +14,10 @@ class BoxReporter : public RunReporter {
  public:
   explicit BoxReporter(Prompter& prompter) : prompter_(prompter) {}
   void status(std::string_view) override {}
-  void message(std::string_view text) override {
-    prompter_.message(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  }
+  void message(std::string_view text) override { prompter_.message(fromUtf8(text)); }
   Answer ask(std::string_view text, bool withCancel) override {
-    return prompter_.show(
-        QString(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-        Icon::Question, withCancel ? Buttons::YesNoCancel : Buttons::YesNo, Answer::Yes);
+    return prompter_.show(QString(), fromUtf8(text), Icon::Question,
+                          withCancel ? Buttons::YesNoCancel : Buttons::YesNo, Answer::Yes);
   }
 
  private:

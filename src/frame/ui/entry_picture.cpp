@@ -53,6 +53,12 @@ QString EntryPicture::show(const Decimal& value) const {
   return QString::fromStdString(formatNumber(value, number_)).trimmed();
 }
 
+QString EntryPicture::withoutGrouping(const QString& text) const {
+  QString plain = text;
+  if (grouping_) plain.remove(QChar(grouping_));
+  return plain;
+}
+
 std::optional<Decimal> EntryPicture::read(const QString& text) const {
   std::string plain;
   for (const QChar c : text.trimmed()) {

@@ -25,6 +25,8 @@ class EntryPicture {
   void applyTo(QLineEdit* edit) const;
   // A number as the entry shows it: the picture's text without the blanks in front.
   QString show(const Decimal& value) const;
+  // The typed text without the picture's thousands separators.
+  QString withoutGrouping(const QString& text) const;
   // The number typed into the entry (empty is zero); nullopt when it is no number.
   std::optional<Decimal> read(const QString& text) const;
 

@@ -12,6 +12,7 @@
 #include "data/codepage.h"
 #include "data/field_value.h"
 #include "data/fixed_width.h"
+#include "data/typed_amount.h"
 
 namespace obrazac::ui {
 namespace {
@@ -54,15 +55,28 @@ QString FieldRef::read(const EntryPicture& picture) const {
   return picture.isNumber() ? picture.show(Decimal(number)) : QString::number(number);
 }
 
-// A number the picture cannot read leaves the value as it was; the entry's validator keeps
-// such text out in the first place.
+std::optional<std::string> FieldRef::amountRefusal(const QString& text,
+                                                   const EntryPicture& picture) const {
+  const auto* r = std::get_if<RecordField>(&place_);
+  if (!r) return std::nullopt;
+  const FieldDecl& f = r->record->field(r->field);
+  if (f.type != FieldType::Decimal) return std::nullopt;
+  const QString plain = picture.withoutGrouping(text).trimmed();
+  if (plain.isEmpty() || plain == "-") return std::nullopt;  // an empty amount is zero
+  const TypedAmount amount = readTypedAmount(plain.toStdString(), f.size, f.places);
+  if (amount.value) return std::nullopt;
+  return amount.refusal;
+}
+
+// A number the picture cannot read, or an amount too long for its field, leaves the value as it
+// was: the entry's validator keeps most such text out, and leaving the entry refuses the rest.
 void FieldRef::write(const QString& text, const EntryPicture& picture) const {
   if (const auto* r = std::get_if<RecordField>(&place_)) {
     Record& rec = *r->record;
     const FieldDecl& f = rec.field(r->field);
     if (isTextField(f) || !picture.isNumber() || f.type == FieldType::Date) {
       rec.assign(r->field, text.toStdString());
-    } else if (const auto value = picture.read(text)) {
+    } else if (const auto value = picture.read(text); value && !amountRefusal(text, picture)) {
       if (f.type == FieldType::Decimal)
         rec.setDecimal(r->field, *value);
       else
@@ -101,8 +115,16 @@ void FieldBinder::bind(int control, QWidget* widget, FieldRef ref, const EntryPi
     connect(edit, &QLineEdit::editingFinished, this, [this, control, edit] {
       if (!edit->isModified()) return;
       edit->setModified(false);
-      for (const Binding& b : bindings_)
-        if (b.control == control && b.picture.isNumber()) showBinding(b);
+      for (const Binding& b : bindings_) {
+        if (b.control != control || !b.picture.isNumber()) continue;
+        // An amount the field cannot hold is refused as the command line refuses it, and the
+        // entry keeps what was typed.
+        if (const auto why = b.ref.amountRefusal(edit->text(), b.picture)) {
+          if (refused) refused({*why, b.ref.label(), true});
+          return;
+        }
+        showBinding(b);
+      }
       if (accepted) accepted(control);
     });
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {

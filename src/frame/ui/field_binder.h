@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -34,6 +35,9 @@ class FieldRef {
 
   QString read(const EntryPicture& picture) const;
   void write(const QString& text, const EntryPicture& picture) const;
+  // Why the text typed into an amount field's entry is no amount that field holds, in the words
+  // of the command line; nothing for other fields and for an amount it takes.
+  std::optional<std::string> amountRefusal(const QString& text, const EntryPicture& picture) const;
 
  private:
   struct RecordField {

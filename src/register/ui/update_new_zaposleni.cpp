@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cstdio>
 
 #include "codelists/code_lookup.h"
 #include "codelists/ui/code_drop_list.h"
 #include "codelists/ui/stablo.h"
 #include "data/codepage.h"
+#include "data/date_text.h"
 #include "data/fixed_width.h"
 #include "frame/ui/entry_picture.h"
 #include "frame/ui/file_drop.h"
@@ -158,10 +158,7 @@ BrowseList::Column amountColumn(const char* title, const char* field) {
 std::string birthDate(std::string_view jmbg) {
   jmbg = clipRight(jmbg);
   if (jmbg.size() != 13 || !isDigits(jmbg)) return {};
-  const Date d = DatumIzJMBG(jmbg);
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d.", d.day(), d.month(), d.year());
-  return text;
+  return dateText(DatumIzJMBG(jmbg)) + ".";
 }
 
 }  // namespace

@@ -10,7 +10,9 @@ NewFormObrazac::NewFormObrazac(Desktop& desktop, std::shared_ptr<ProcedureThread
 }
 
 void NewFormObrazac::process() {
-  auto header = std::make_shared<form::SendingHeader>(chosenHeader());
+  const auto chosen = chosenHeader();
+  if (!chosen) return;
+  auto header = std::make_shared<form::SendingHeader>(*chosen);
   auto outcome = std::make_shared<submission::SendingOutcome>();
   runInBackground(
       [header, outcome](Context& ctx, RunReporter& reporter) {

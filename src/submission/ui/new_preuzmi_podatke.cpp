@@ -47,8 +47,10 @@ int NewPreuzmiPodatke::takeAccepted(int control) {
 }
 
 void NewPreuzmiPodatke::process() {
+  const auto chosen = chosenHeader();
+  if (!chosen) return;
   auto header = std::make_shared<submission::TakeoverHeader>();
-  header->form = chosenHeader();
+  header->form = *chosen;
   header->inputFile = inputFile().toStdString();
   auto outcome = std::make_shared<submission::TakeoverOutcome>();
   runInBackground(

@@ -8,10 +8,12 @@
 #include <cstdio>
 
 #include "data/codepage.h"
+#include "data/date_text.h"
 #include "data/fixed_width.h"
 #include "form/form_request.h"
 #include "frame/ui/background_run.h"
 #include "frame/ui/file_drop.h"
+#include "frame/ui/qt_text.h"
 #include "prints/page_a_print.h"
 #include "submission/collective_assembly.h"
 #include "submission/month_sending.h"
@@ -53,27 +55,6 @@ F fieldOf(int control) {
   for (const auto& [c, f] : kEntries)
     if (c == control) return f;
   return F::None;
-}
-
-QString fromCp1250(std::string_view text) {
-  return QString::fromStdString(utf8FromCp1250(text));
-}
-
-std::string dateText(Date d) {
-  if (d.isNull()) return {};
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", d.day(), d.month(), d.year());
-  return text;
-}
-
-// "dd.mm.yyyy"; nothing for a text that is no such date.
-std::optional<Date> parseDateText(std::string_view text) {
-  int day = 0, month = 0, year = 0;
-  const std::string t(clipRight(text));
-  if (std::sscanf(t.c_str(), "%d.%d.%d", &day, &month, &year) != 3) return std::nullopt;
-  if (month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || year < 1801)
-    return std::nullopt;
-  return Date::fromParts(month, day, year);
 }
 
 using K = ControlKind;
@@ -326,6 +307,10 @@ void SendingWindow::showPaymentTypeName() {
 }
 
 void SendingWindow::checkEntry(int control) {
+  if (control == kDatumSlanja) {
+    takeSendingDate();
+    return;
+  }
   const auto check = form::acceptEntry(header_, fieldOf(control), kind_);
   for (const auto& m : check.messages) desktop().prompter.message(QString::fromStdString(m.text));
   binder().show();
@@ -356,13 +341,23 @@ void SendingWindow::showJob(form::CollectiveJob job) {
   }
 }
 
-form::SendingHeader SendingWindow::chosenHeader() {
+std::optional<form::SendingHeader> SendingWindow::chosenHeader() {
   methodChosen();
   header_.job =
       job_ == cp1250(kAddToFile) ? form::CollectiveJob::AddToFile : form::CollectiveJob::NewFile;
-  if (const auto date = parseDateText(sendingDate_)) header_.sendingDate = *date;
   sendingState().printFlag = printFlag_.empty() ? 'D' : printFlag_[0];
+  if (!takeSendingDate()) return std::nullopt;
   return header_;
+}
+
+// "Datum slanja" as typed goes into the header, or is refused with its message and keeps the
+// focus: the window never sends another date than the one it shows.
+bool SendingWindow::takeSendingDate() {
+  const auto refused = form::takeSendingDate(header_, utf8FromCp1250(clipRight(sendingDate_)));
+  if (!refused) return true;
+  desktop().prompter.message(fromUtf8(refused->text));
+  select(kDatumSlanja);
+  return false;
 }
 
 void SendingWindow::setStatus(const QString& text) {
@@ -416,7 +411,9 @@ void SendingWindow::checkForm() {
   p.clear();
   p.setInteger(p.index("REDBROJ"), header_.employer);
   const std::string jmbg = pos.get("KEYREDBROJ") == 0 ? p.text(p.index("JMBG")) : std::string();
-  const form::FormRequest request = form::formRequestOf(chosenHeader(), jmbg);
+  const auto header = chosenHeader();
+  if (!header) return;
+  const form::FormRequest request = form::formRequestOf(*header, jmbg);
   char employer[8];
   std::snprintf(employer, sizeof employer, "%03d", header_.employer % 1000);
   SendingState& state = sendingState();
@@ -442,7 +439,9 @@ void SendingWindow::copyLastFile() {
 }
 
 void SendingWindow::assemble() {
-  const Date sent = chosenHeader().sendingDate;
+  const auto header = chosenHeader();
+  if (!header) return;
+  const Date sent = header->sendingDate;
   auto outcome = std::make_shared<submission::CollectiveOutcome>();
   runInBackground(
       [sent, outcome](Context& ctx, RunReporter& reporter) {
@@ -487,7 +486,7 @@ void SendingWindow::sendMonth() {
 
 // Page A of every form in the list of processed obligors, under the progress window.
 void SendingWindow::printPagesA() {
-  chosenHeader();
+  sendingState().printFlag = printFlag_.empty() ? 'D' : printFlag_[0];
   printListedPagesA(*this, prints::printFlagOf(sendingState().printFlag));
 }
 

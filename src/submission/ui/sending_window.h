@@ -76,8 +76,9 @@ class SendingWindow : public ProcedureWindow {
   // The processing run of "&Obrada obveznika" with the header as it stands.
   virtual void process() = 0;
 
-  // The header with the method, job and date of sending as chosen.
-  form::SendingHeader chosenHeader();
+  // The header with the method, job and date of sending as chosen; nothing when the date of
+  // sending as typed names no date (the window has said so and put the focus on it).
+  std::optional<form::SendingHeader> chosenHeader();
   // Starts `work` in a context of its own on the working folder; `done` follows on this thread.
   void runInBackground(std::function<void(Context&, RunReporter&)> work,
                        std::function<void()> done);
@@ -92,6 +93,7 @@ class SendingWindow : public ProcedureWindow {
  private:
   void chooseEmployer(const Record& pos);
   void checkEntry(int control);
+  bool takeSendingDate();
   void showPaymentTypeName();
   void methodChosen();
   void showJob(form::CollectiveJob job);

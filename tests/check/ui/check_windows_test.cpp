@@ -24,6 +24,7 @@
 #include "frame/ui/progress_window.h"
 #include "submission/control_number.h"
 #include "submission/ui/win_izvjesce.h"
+#include "support/cli_runner.h"
 #include "support/payment_fixture.h"
 #include "support/sample_submission.h"
 #include "support/ui/desktop_fixture.h"
@@ -381,6 +382,54 @@ TEST_F(CheckWindows, TheInputCheckShowsItsSummaryAndTheFindingsOfALineTogether) 
     EXPECT_EQ(list->cellText(r, 1).trimmed(), QString::fromStdString(bad.jmbg));
   }
   EXPECT_TRUE(list->cellText(0, 2).contains("MBG")) << list->cellText(0, 2).toStdString();
+}
+
+TEST_F(CheckWindows, TheInputCheckWindowAndTheCommandLineGiveTheSelectionOneVerdict) {
+  const fs::path file = dir_.path() / "ulaz" / "place.txt";
+  obrazac::testing::writeFile(file, obrazac::testing::paymentFile({obrazac::testing::TestLine()}));
+  struct Case {
+    int control;
+    const char* option;
+    const char* typed;
+  } cases[] = {
+      {KontrolaUlaza::kGodina, "--year", "2025"}, {KontrolaUlaza::kGodina, "--year", "0202"},
+      {KontrolaUlaza::kGodina, "--year", "202"},  {KontrolaUlaza::kMjesec, "--month", "13"},
+      {KontrolaUlaza::kMjesec, "--month", "011"}, {KontrolaUlaza::kOd, "--from", "1"},
+      {KontrolaUlaza::kDo, "--to", "31"},         {KontrolaUlaza::kDo, "--to", "030"},
+  };
+  frame_->action("kontrolaUlaza")->trigger();
+  auto* w = waitForActive<KontrolaUlaza>();
+  ASSERT_NE(w, nullptr);
+  w->paymentTypes()->setCurrentIndex(w->paymentTypes()->findData("01"));
+  emit w->paymentTypes()->activated(w->paymentTypes()->currentIndex());
+  const std::pair<int, const char*> valid[] = {{KontrolaUlaza::kGodina, "2025"},
+                                               {KontrolaUlaza::kMjesec, "11"},
+                                               {KontrolaUlaza::kOd, "1"},
+                                               {KontrolaUlaza::kDo, "30"}};
+  for (const Case& c : cases) {
+    for (const auto& [control, text] : valid)
+      testing::enter(qobject_cast<QLineEdit*>(w->control(control)), text);
+    prompter_.shown.clear();
+    auto* edit = qobject_cast<QLineEdit*>(w->control(c.control));
+    testing::enter(edit, c.typed);
+    testing::settle();
+    std::string options = " --employer 1 --type 01";
+    for (const auto& [control, option] :
+         {std::pair{KontrolaUlaza::kGodina, "--year"}, std::pair{KontrolaUlaza::kMjesec, "--month"},
+          std::pair{KontrolaUlaza::kOd, "--from"}, std::pair{KontrolaUlaza::kDo, "--to"}}) {
+      const char* value = "";
+      for (const auto& [v, text] : valid)
+        if (v == control) value = text;
+      options += std::string(" ") + option + " " + (control == c.control ? c.typed : value);
+    }
+    const auto cli = obrazac::testing::runCli("--dir '" + dir_.path().string() + "' check-input '" +
+                                              file.string() + "'" + options);
+    const QString window = prompter_.texts().join("|");
+    EXPECT_EQ(cli.exitCode == 2, !window.isEmpty()) << c.option << " " << c.typed << cli.output;
+    if (!window.isEmpty()) {
+      EXPECT_EQ(window.toStdString() + "\n", cli.output) << c.typed;
+    }
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "register/ui/browse_firme.h"
 #include "register/ui/browse_zaposlenici.h"
 #include "register/ui/update_new_zaposleni.h"
+#include "support/cli_runner.h"
 #include "support/table_rows.h"
 #include "support/ui/desktop_fixture.h"
 
@@ -337,6 +338,27 @@ TEST_F(RegisterWindowsTest, EmployeeRowProposedRefusedBySaveTestsAndSaved) {
   EXPECT_EQ(obligor->list()->rowCount(), 1) << "only the employees of this obligor";
   EXPECT_EQ(obligor->list()->cellText(0, 1).trimmed(), "Horvat Ivan");
   EXPECT_EQ(count("RAD"), 2);
+}
+
+TEST_F(RegisterWindowsTest, TheEmployeeFormAndTheCommandLineGiveAnAmountOneVerdict) {
+  B* list = openObligors();
+  auto* obligor = pressAndWait<O>(list, B::kOtvori);
+  ASSERT_NE(obligor, nullptr);
+  auto* form = pressAndWait<E>(obligor, O::kDodaj);
+  ASSERT_NE(form, nullptr);
+  // Item 7 holds 9 digits before its two decimals; the entry takes 15 characters.
+  for (const char* typed : {"1500", "999999999,99", "-5,5", "1000000000", "123456789012"}) {
+    prompter_.shown.clear();
+    enter(qobject_cast<QLineEdit*>(form->control(E::kIznos7)), typed);
+    settle();
+    const auto cli = obrazac::testing::runCli("--dir '" + dir_.path().string() +
+                                              "' employee add --employer 1 --iv7 '" + typed + "'");
+    const std::string refusal = obrazac::testing::optionRefusal(cli.output, "--iv7");
+    EXPECT_EQ(prompter_.texts().join("|").toStdString(), refusal) << typed;
+    if (refusal.empty()) continue;
+    EXPECT_EQ(form->focusedControl(), E::kIznos7) << typed;
+    EXPECT_EQ(text(form, E::kIznos7), QString::fromUtf8(typed)) << "kept as typed";
+  }
 }
 
 TEST_F(RegisterWindowsTest, KopirajStartsFromTheCopiedRow) {

@@ -216,6 +216,51 @@ TEST_F(SendingFromMonthlyData, EntriesAreRefusedWithTheirMessageAndKeepTheFocus)
   }
 }
 
+TEST_F(SendingFromMonthlyData, TheWindowsAndTheCommandLineGiveADateOfSendingOneVerdict) {
+  const char* dates[] = {"02.10.2025",    "2.1.2026", "31.02.2025", "1.1.12345",
+                         "02.10.2025xyz", "02.10.25", "+2.10.2025"};
+  struct Window {
+    const char* command;
+    std::function<SendingWindow*()> open;
+  } windows[] = {
+      {"send", [this] { return start<NewFormObrazac>(); }},
+      {"takeover ulaz/nema.txt", [this] { return start<NewPreuzmiPodatke>(); }},
+  };
+  for (const Window& kind : windows) {
+    SendingWindow* w = kind.open();
+    ASSERT_NE(w, nullptr);
+    chooseObligor(w, 0);
+    for (const char* typed : dates) {
+      prompter_.shown.clear();
+      enter(entry(w, W::kDatumSlanja), typed);
+      testing::settle();
+      const QString window = prompter_.texts().join("|");
+      const auto cli = obrazac::testing::runCli(
+          "--dir " + dir.path().string() + " " + kind.command +
+          " --employer 1 --type 01 --year 2025 --month 01 --from 1 --to 31 --date '" + typed + "'");
+      EXPECT_EQ(window.toStdString(), obrazac::testing::optionRefusal(cli.output, "--date"))
+          << kind.command << " " << typed;
+      if (window.isEmpty()) continue;
+      EXPECT_EQ(w->focusedControl(), W::kDatumSlanja) << typed;
+      EXPECT_EQ(entry(w, W::kDatumSlanja)->text(), QString::fromUtf8(typed)) << "kept as typed";
+    }
+    press(w, W::kZatvori);
+  }
+}
+
+TEST_F(SendingFromMonthlyData, ADateOfSendingThatIsNoDateStopsTheRunBeforeAnyFile) {
+  auto* w = start<NewFormObrazac>();
+  chooseObligor(w, 0);
+  enterHeader(w);
+  enter(entry(w, W::kDatumSlanja), "31.02.2025");
+  prompter_.shown.clear();
+  press(w, W::kObrada);
+  ASSERT_TRUE(waitUntil([w] { return !w->busy(); }));
+  EXPECT_EQ(prompter_.texts(), QStringList{"'31.02.2025' nije datum DD.MM.GGGG"});
+  EXPECT_EQ(w->focusedControl(), W::kDatumSlanja);
+  EXPECT_FALSE(fs::exists(dir.path() / "izlaz" / "F0015001.TXT"));
+}
+
 TEST_F(SendingFromMonthlyData, TheFormOfARunOpensFromTheSendingWindowAndFromTheListOfForms) {
   auto* w = start<NewFormObrazac>();
   chooseObligor(w, 0);
