@@ -16,12 +16,16 @@ demo="$out/demo"
 "$build/obrazac-cli" --dir "$demo" init --demo >/dev/null
 "$build/obrazac-cli" --dir "$demo" send --employer 1 --type 01 --year 2025 --month 11 \
   --from 1 --to 30 --date 15.12.2025 >/dev/null 2>&1
-QT_QPA_PLATFORM=offscreen "$build/obrazac" --dir "$data" --settings "$out/tk_2005.INI" \
-  --screenshots "$out"
+# A screen of 1400 x 1000 pixels, as a bookkeeper's: the frame of a first start fits it at 100 %
+# and is maximised at 150 %.
+screen="$out/screen.json"
+echo '{"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1400, "height": 1000}]}' >"$screen"
+QT_QPA_PLATFORM="offscreen:configfile=$screen" "$build/obrazac" --dir "$data" \
+  --settings "$out/tk_2005.INI" --screenshots "$out"
 # The same windows at 150 % scaling: their texts must fit there too.
 mkdir -p "$out/scale150"
 cp -r "$demo" "$out/scale150/demo"
-QT_SCALE_FACTOR=1.5 QT_QPA_PLATFORM=offscreen "$build/obrazac" --dir "$data" \
+QT_SCALE_FACTOR=1.5 QT_QPA_PLATFORM="offscreen:configfile=$screen" "$build/obrazac" --dir "$data" \
   --settings "$out/scale150/tk_2005.INI" --screenshots "$out/scale150"
 for report in "page-a --link 001500101" "page-b --link 001500101" "municipalities"; do
   name="print_${report%% *}"

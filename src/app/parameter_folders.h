@@ -19,6 +19,10 @@ inline constexpr std::array<const char*, 3> kParameterFolders = {"RADDIR", "ULAZ
 std::string missingFolderWarning(const Record& apl, std::string_view field,
                                  const std::filesystem::path& workDir);
 
+// Makes the folder a folder field of the APL buffer names. Returns why it could not be made.
+std::string makeParameterFolder(const Record& apl, std::string_view field,
+                                const std::filesystem::path& workDir);
+
 // Makes the input and output folders of the APL buffer. Returns why one could not be made.
 std::string makeParameterFolders(const Record& apl, const std::filesystem::path& workDir);
 

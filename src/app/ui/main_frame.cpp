@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -16,6 +17,7 @@
 #include "app/application_parameters.h"
 #include "app/ui/about_program.h"
 #include "app/ui/logo.h"
+#include "app/ui/start_checks.h"
 #include "app/ui/update_aplparam.h"
 #include "check/ui/kontrola_izlaza.h"
 #include "check/ui/kontrola_ulaza.h"
@@ -31,6 +33,7 @@
 #include "frame/ui/help_window.h"
 #include "frame/ui/report_printer.h"
 #include "frame/ui/toolbar_icons.h"
+#include "frame/ui/window_fit.h"
 #include "register/ui/browse_firme.h"
 #include "submission/ui/browse_arhiva.h"
 #include "submission/ui/browse_tbobrazaca.h"
@@ -85,6 +88,9 @@ MainFrame::MainFrame(Prompter& prompter, ErrorManager& errors, SettingsManager& 
   setWindowIcon(programIcon());
   mdi_ = new QMdiArea(this);
   mdi_->setBackground(QColor(0x80, 0x80, 0x80));
+  // A child larger than the area scrolls it, and Tile never grows the frame to fit its tiles.
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->viewport()->installEventFilter(this);
   setCentralWidget(mdi_);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainFrame::subWindowActivated);
@@ -97,8 +103,15 @@ MainFrame::MainFrame(Prompter& prompter, ErrorManager& errors, SettingsManager& 
   thread_->nextRequest = 0;
   thread_->lastResponse = 0;
   aplOpened_ = thread_->open("APL") == 0;
-  resize(DialogUnits(font()).size(400, 240));
   restorePlace();
+  auto* closeChild = new QAction(this);
+  closeChild->setObjectName("CloseChild");
+  closeChild->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+  closeChild->setShortcutContext(Qt::WindowShortcut);
+  connect(closeChild, &QAction::triggered, this, [this] {
+    if (QMdiSubWindow* sub = mdi_->currentSubWindow()) sub->close();
+  });
+  addAction(closeChild);
 }
 
 // The child windows go with the frame; nothing they do on the way reaches a frame half gone.
@@ -231,7 +244,9 @@ void MainFrame::fillWindowMenu() {
     a->setCheckable(true);
     a->setChecked(sub == mdi_->currentSubWindow());
     connect(a, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
-      if (sub) mdi_->setActiveSubWindow(sub);
+      if (!sub) return;
+      if (sub->isMinimized()) sub->showNormal();
+      mdi_->setActiveSubWindow(sub);
     });
     windowItems_.append(a);
   }
@@ -369,7 +384,12 @@ void MainFrame::attach(ProcedureWindow& w) {
 void MainFrame::show(ProcedureWindow& w) {
   QWidget* c = w.container();
   c->show();
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(c)) mdi_->setActiveSubWindow(sub);
+  auto* sub = qobject_cast<QMdiSubWindow*>(c);
+  if (!sub) return;
+  if (!sub->isMaximized() && !sub->isMinimized())
+    sub->setGeometry(fittedPlace(sub->geometry(), mdi_->viewport()->size(), sub->minimumSizeHint(),
+                                 w.resizable()));
+  mdi_->setActiveSubWindow(sub);
 }
 
 ProcedureWindow* MainFrame::activeWindow() const {
@@ -381,14 +401,17 @@ void MainFrame::activate(ProcedureWindow& w) {
   if (auto* sub = qobject_cast<QMdiSubWindow*>(w.container())) mdi_->setActiveSubWindow(sub);
 }
 
-// The frame keeps the parameter table open for its whole life, except while an import
-// replaces the table files.
+// The frame keeps the parameter table open for its whole life, except while a run replaces the
+// table files (the import, the previous year's takeover). Taking it again, it checks the
+// parameters as at start: imported ones may name another installation's folders, which no run
+// may write into unasked.
 void MainFrame::holdTables(bool hold) {
   if (!hold && aplOpened_) {
     thread_->close("APL");
     aplOpened_ = false;
   } else if (hold && !aplOpened_) {
     aplOpened_ = thread_->open("APL") == 0;
+    offerOwnFolders(desktop_.prompter, desktop_.workDir);
   }
 }
 
@@ -456,10 +479,22 @@ void MainFrame::closeEvent(QCloseEvent* e) {
   e->accept();
 }
 
+// Without a saved place the frame opens with room for its largest window, in the middle of the
+// screen, or maximised on a screen too small for that.
 void MainFrame::restorePlace() {
-  const auto place = desktop_.settings.read("Main");
-  if (!place) return;
   const DialogUnits du(font());
+  const auto place = desktop_.settings.read("Main");
+  if (!place) {
+    const QSize wanted = firstStartArea(font()) + (sizeHint() - mdi_->sizeHint());
+    const QRect screen = this->screen()->availableGeometry();
+    if (wanted.width() > screen.width() || wanted.height() > screen.height()) {
+      setWindowState(Qt::WindowMaximized);
+      return;
+    }
+    resize(wanted);
+    move(screen.center() - QPoint(wanted.width() / 2, wanted.height() / 2));
+    return;
+  }
   move(du.point(place->x, place->y));
   if (place->width && place->height) resize(du.size(*place->width, *place->height));
 }

@@ -464,10 +464,18 @@ int takeScreenshots(Prompter&, ErrorManager&, SettingsManager& settings,
   ErrorManager quiet(silent, [](int) {});
   MainFrame frame(silent, quiet, settings, workDir);
   frame.setShowLogo(false);
-  frame.resize(900, 620);
+  // The frame of a first start (no saved place yet), with the sending window in it.
   frame.show();
   settle();
-  bool ok = save(frame, outDir, "main_frame");
+  bool ok = save(frame, outDir, "first_start");
+  frame.start(factoryOf<NewFormObrazac>());
+  settle(300);
+  ok = save(frame, outDir, "first_start_sending") && ok;
+  closeAll(frame);
+  frame.setWindowState(Qt::WindowNoState);
+  frame.resize(900, 620);
+  settle();
+  ok = save(frame, outDir, "main_frame") && ok;
   const QList<QAction*> menus = frame.menuBar()->actions();
   for (int i : {0, 1}) {
     QMenu* menu = menus.at(i)->menu();

@@ -8,7 +8,10 @@ namespace obrazac::ui {
 void settleWorkingFolder(Prompter& prompter, const std::filesystem::path& workDir) {
   for (const std::string& problem : recoverInterruptedSwap(workDir))
     prompter.message(QString::fromStdString(problem));
+  offerOwnFolders(prompter, workDir);
+}
 
+void offerOwnFolders(Prompter& prompter, const std::filesystem::path& workDir) {
   Context ctx(workDir);
   const std::string question = foreignFoldersQuestion(ctx, workDir);
   if (question.empty()) return;

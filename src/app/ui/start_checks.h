@@ -11,4 +11,8 @@ namespace obrazac::ui {
 
 void settleWorkingFolder(Prompter& prompter, const std::filesystem::path& workDir);
 
+// When the parameters name another folder than `workDir`, asks whether to set them to this one
+// and does on Yes; at start and after a run that replaced the tables.
+void offerOwnFolders(Prompter& prompter, const std::filesystem::path& workDir);
+
 }  // namespace obrazac::ui

@@ -149,7 +149,8 @@ int UpdateAPLPARAM::takeAccepted(int control) {
   return UpdateForm::takeAccepted(control);
 }
 
-// A folder that does not exist is only told: the user may make it before the first run.
+// A folder that does not exist is told, and made if the user wants it now; the field keeps the
+// name either way.
 void UpdateAPLPARAM::warnOfMissingFolder(int control) {
   const char* field = control == kRadDir     ? "RADDIR"
                       : control == kUlazDir  ? "ULAZDIR"
@@ -157,7 +158,15 @@ void UpdateAPLPARAM::warnOfMissingFolder(int control) {
                                              : nullptr;
   if (!field) return;
   const std::string warning = missingFolderWarning(record(), field, thread().context().workDir());
-  if (!warning.empty()) desktop().prompter.message(QString::fromStdString(warning));
+  if (warning.empty()) return;
+  const QString question =
+      QString::fromStdString(warning) + QString::fromUtf8(".\nNapraviti mapu?");
+  if (desktop().prompter.show(QString::fromUtf8("Mapa"), question, Icon::Question, Buttons::YesNo,
+                              Answer::Yes) != Answer::Yes)
+    return;
+  const std::string why = makeParameterFolder(record(), field, thread().context().workDir());
+  if (!why.empty())
+    desktop().prompter.message(QString::fromUtf8("Greška: ") + QString::fromStdString(why));
 }
 
 }  // namespace obrazac::ui

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "data/codepage.h"
@@ -136,7 +137,8 @@ void FieldBinder::bind(int control, QWidget* widget, FieldRef ref, const EntryPi
       if (accepted) accepted(control);
     });
   } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-    connect(check, &QCheckBox::clicked, this, [this, control, choices](bool on) {
+    // The state, not the click: the keyboard, the mouse and a screen reader all change it.
+    connect(check, &QCheckBox::toggled, this, [this, control, choices](bool on) {
       store(control, choiceList(choices, "1|0").value(on ? 0 : 1));
       if (accepted) accepted(control);
     });
@@ -147,7 +149,8 @@ void FieldBinder::bind(int control, QWidget* widget, FieldRef ref, const EntryPi
     });
   } else if (qobject_cast<QGroupBox*>(widget)) {
     for (QAbstractButton* option : optionsOf(widget))
-      connect(option, &QAbstractButton::clicked, this, [this, control, option] {
+      connect(option, &QAbstractButton::toggled, this, [this, control, option](bool on) {
+        if (!on) return;
         store(control, option->text().remove('&'));
         if (accepted) accepted(control);
       });
@@ -180,14 +183,17 @@ void FieldBinder::showBinding(const Binding& b) {
     else
       combo->setCurrentIndex(combo->findText(value.trimmed()));
   } else if (auto* check = qobject_cast<QCheckBox*>(b.widget)) {
+    const QSignalBlocker shown(check);  // a value shown is no choice of the user's
     check->setChecked(value.trimmed() == choiceList(b.choices, "1|0").value(0));
   } else if (auto* spin = qobject_cast<QSpinBox*>(b.widget)) {
     spin->setValue(value.toInt());
   } else if (auto* label = qobject_cast<QLabel*>(b.widget)) {
     label->setText(value);
   } else if (qobject_cast<QGroupBox*>(b.widget)) {
-    for (QAbstractButton* option : optionsOf(b.widget))
+    for (QAbstractButton* option : optionsOf(b.widget)) {
+      const QSignalBlocker shown(option);  // the option unchecked by it says nothing either
       option->setChecked(option->text().remove('&') == value.trimmed());
+    }
   }
 }
 

@@ -42,8 +42,9 @@ QWidget* ProcedureWindow::container() {
   return this;
 }
 
+// The window's size in dialog units, or more where its controls ask for more.
 QSize ProcedureWindow::sizeHint() const {
-  return dialogSize_.isValid() ? dialogSize_ : QWidget::sizeHint();
+  return dialogSize_.isValid() ? QWidget::sizeHint().expandedTo(dialogSize_) : QWidget::sizeHint();
 }
 
 void ProcedureWindow::setDialogSize(int width, int height) {
@@ -136,10 +137,7 @@ bool ProcedureWindow::openTable(const std::string& prefix) {
 
 void ProcedureWindow::restorePlace() {
   QWidget* c = container();
-  if (c != this && dialogSize_.isValid()) {
-    c->resize(dialogSize_ + (c->sizeHint() - sizeHint()));
-  }
-  if (dialogSize_.isValid()) setMinimumSize(dialogSize_);
+  if (c != this && dialogSize_.isValid()) c->resize(c->sizeHint());
   const auto place = desktop_.settings.read(procedure_);
   if (!place || c->isMaximized()) return;
   const DialogUnits du(font());

@@ -33,9 +33,7 @@ QString fieldText(const Record& record, int field) {
 UpdateForm::UpdateForm(Desktop& desktop, std::shared_ptr<ProcedureThread> thread, QString procedure,
                        std::string primary)
     : ProcedureWindow(desktop, std::move(thread), std::move(procedure)),
-      primary_(std::move(primary)) {
-  setResizable(false);
-}
+      primary_(std::move(primary)) {}
 
 bool UpdateForm::recordChanged() {
   return saved_ && !(record() == *saved_);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -28,13 +29,34 @@ QString utf8(const char* text) {
 // Entries up to this many characters keep their width; longer ones grow with the window.
 constexpr int kFixedChars = 40;
 
+// The window's controls above its button row: as large as they ask to be when there is room,
+// and scrolled, never squeezed, in a window smaller than they are (a small frame, a large
+// scale, tiled windows), so the button row below stays in view.
+class ContentScroll final : public QScrollArea {
+ public:
+  explicit ContentScroll(QWidget* parent) : QScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);  // no stop of Tab's: the controls inside are
+    setWidgetResizable(true);
+    auto* body = new QWidget(this);
+    // Its size hint is its least size: the scroll bars come before the controls shrink.
+    body->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+    setWidget(body);
+  }
+
+  QSize sizeHint() const override {
+    const int frame = 2 * frameWidth();
+    return widget()->sizeHint() + QSize(frame, frame);
+  }
+};
+
 class Builder {
  public:
   Builder(ProcedureWindow& window, const MadeControls& made) : window_(window), made_(made) {}
 
   void add(const ControlDescription& d) {
     if (d.x >= 0) return addPlaced(d);
-    if (!top_) column_ = top_ = new QVBoxLayout(&window_);
+    if (!top_) makeBody();
     switch (d.kind) {
       case ControlKind::Group:
         return addGroup(d);
@@ -52,13 +74,36 @@ class Builder {
   void finish() {
     endRow();
     if (buttons_) {
-      if (!top_) top_ = new QVBoxLayout(&window_);
-      top_->addLayout(buttons_);
+      if (!outer_) outer_ = new QVBoxLayout(&window_);
+      outer_->addLayout(buttons_);
     }
-    for (std::size_t i = 1; i < order_.size(); ++i) QWidget::setTabOrder(order_[i - 1], order_[i]);
+    chainTabOrder();
   }
 
  private:
+  void makeBody() {
+    outer_ = new QVBoxLayout(&window_);
+    auto* scroll = new ContentScroll(&window_);
+    outer_->addWidget(scroll, 1);
+    column_ = top_ = new QVBoxLayout(scroll->widget());
+    top_->setContentsMargins(0, 0, 0, 0);
+  }
+
+  // Tab goes through the controls as the description lists them: a control that takes no focus
+  // itself (a display, an option group's frame, a list's box) passes it to those inside it.
+  void chainTabOrder() {
+    std::vector<QWidget*> chain;
+    for (QWidget* w : order_) {
+      if (w->focusPolicy() & Qt::TabFocus) {
+        chain.push_back(w);
+        continue;
+      }
+      for (QWidget* inner : w->findChildren<QWidget*>())
+        if ((inner->focusPolicy() & Qt::TabFocus) && !inner->focusProxy()) chain.push_back(inner);
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+  }
+
   QWidget* made(int id) const {
     for (const auto& [control, widget] : made_)
       if (control == id) return widget;
@@ -212,6 +257,7 @@ class Builder {
 
   ProcedureWindow& window_;
   const MadeControls& made_;
+  QVBoxLayout* outer_ = nullptr;   // the scrolled controls above the button row
   QVBoxLayout* top_ = nullptr;     // made with the first control in a row
   QVBoxLayout* column_ = nullptr;  // where groups and rows go: the window or the current tab page
   QWidget* owner_ = nullptr;       // the current tab page, or none

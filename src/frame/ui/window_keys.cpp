@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "frame/ui/procedure_window.h"
 
@@ -30,14 +31,25 @@ WindowKeys::WindowKeys(ProcedureWindow& window) : QObject(&window), window_(wind
   window.installEventFilter(this);
 }
 
-QWidget* WindowKeys::mnemonicTarget(const QKeyEvent* key) const {
+std::vector<QWidget*> WindowKeys::mnemonicTargets(const QKeyEvent* key) const {
   const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
+  std::vector<QWidget*> found;
   for (QAbstractButton* b : window_.findChildren<QAbstractButton*>())
-    if (usable(b) && QKeySequence::mnemonic(b->text()) == pressed) return b;
+    if (usable(b) && QKeySequence::mnemonic(b->text()) == pressed) found.push_back(b);
   for (QLabel* l : window_.findChildren<QLabel*>())
     if (l->buddy() && usable(l->buddy()) && QKeySequence::mnemonic(l->text()) == pressed)
-      return l->buddy();
-  return nullptr;
+      found.push_back(l->buddy());
+  if (found.size() < 2) return found;
+  // In the order Tab visits them.
+  std::vector<QWidget*> ordered;
+  QWidget* w = window_.nextInFocusChain();
+  for (; w && w != &window_ && ordered.size() < found.size(); w = w->nextInFocusChain())
+    if (std::find(found.begin(), found.end(), w) != found.end() &&
+        std::find(ordered.begin(), ordered.end(), w) == ordered.end())
+      ordered.push_back(w);
+  for (QWidget* f : found)
+    if (std::find(ordered.begin(), ordered.end(), f) == ordered.end()) ordered.push_back(f);
+  return ordered;
 }
 
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
@@ -49,7 +61,7 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
     if (isEnter(key)) refusalsBeforeEnter_ = window_.refusals();
     // The window's own mnemonic is no shortcut of the frame: the key press comes to the focus
     // widget, which passes it here before it could type the letter.
-    if (isAltLetter(key) && mnemonicTarget(key)) {
+    if (isAltLetter(key) && !mnemonicTargets(key).empty()) {
       key->accept();
       if (QWidget* focus = QApplication::focusWidget(); focus && focus != &window_) {
         keyTarget_ = focus;
@@ -62,7 +74,7 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   if (watched == keyTarget_) {
     keyTarget_->removeEventFilter(this);
     keyTarget_ = nullptr;
-    if (isAltLetter(key) && mnemonicTarget(key)) return takeKey(key);
+    if (isAltLetter(key) && !mnemonicTargets(key).empty()) return takeKey(key);
     return false;
   }
   return watched == &window_ && takeKey(key);
@@ -71,8 +83,16 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
 bool WindowKeys::takeKey(QKeyEvent* key) {
   if (window_.isDead() || window_.inCall()) return false;
   if (isAltLetter(key)) {
-    QWidget* target = mnemonicTarget(key);
-    if (!target) return false;
+    const std::vector<QWidget*> targets = mnemonicTargets(key);
+    if (targets.empty()) return false;
+    if (targets.size() > 1) {
+      // A letter several controls share moves the focus on to the next of them; Enter presses it.
+      const auto at = std::find(targets.begin(), targets.end(), QApplication::focusWidget());
+      QWidget* next = at == targets.end() || at + 1 == targets.end() ? targets.front() : *(at + 1);
+      next->setFocus(Qt::ShortcutFocusReason);
+      return true;
+    }
+    QWidget* target = targets.front();
     if (auto* button = qobject_cast<QAbstractButton*>(target)) {
       button->setFocus(Qt::ShortcutFocusReason);
       button->click();

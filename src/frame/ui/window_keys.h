@@ -1,12 +1,13 @@
 // The keyboard every window has from the frame: Enter presses the focused button or else the
 // form's default button (unless leaving the entry it was typed in was refused), Alt and a letter
 // presses the window's own button of that mnemonic (or focuses the entry of a prompt) before the
-// menu bar of the frame can take it, and Escape presses the cancel button of a form or closes a
-// list.
+// menu bar of the frame can take it, or, where several controls share the letter, moves the
+// focus on to the next of them, and Escape presses the cancel button of a form or closes a list.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
+#include <vector>
 
 class QAbstractButton;
 class QKeyEvent;
@@ -26,8 +27,9 @@ class WindowKeys : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The button or prompt whose mnemonic the key is, within this window.
-  QWidget* mnemonicTarget(const QKeyEvent* key) const;
+  // The buttons and the entries of prompts whose mnemonic the key is, within this window, in
+  // tab order.
+  std::vector<QWidget*> mnemonicTargets(const QKeyEvent* key) const;
   bool takeKey(QKeyEvent* key);
   void pressDefault();
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTabBar>
+#include <QTableView>
 
 #include "codelists/code_lookup.h"
 #include "codelists/ui/code_drop_list.h"
@@ -102,7 +103,6 @@ BrowseZaposlenici::BrowseZaposlenici(Desktop& desktop, std::shared_ptr<Procedure
   setWindowTitle(QString::fromUtf8("Poslodavac i zaposlenici"));
   setCaptions(QString::fromUtf8("Poslodavac i zaposlenici"),
               QString::fromUtf8("Poslodavac i zaposlenici"));
-  setResizable(true);
   setDialogSize(440, 350);
   list_ = new BrowseList(*this, "RAD", kList);
   describe(kControls, {{kVrsta, vrsta_}, {kList, list_->widget()}});
@@ -171,7 +171,14 @@ void BrowseZaposlenici::setUpLists() {
   if (stored) {
     list_->setButtons(kDodaj, kOtvori, kObrisi, 0);
   } else {
-    for (int id : kEmployeeButtons) control(id)->setEnabled(false);
+    // Said where the user looks: on the waiting buttons and in the status line.
+    const QString why = QString::fromUtf8(
+        "Zaposlenici se upisuju kad se poslodavac spremi: najprije Spremi, zatim Otvori");
+    for (int id : kEmployeeButtons) {
+      control(id)->setEnabled(false);
+      control(id)->setToolTip(why);
+    }
+    list_->view()->setStatusTip(why);
   }
   list_->init();
   connect(list_->tabs(), &QTabBar::currentChanged, this, [this](int tab) { tabChanged(tab); });

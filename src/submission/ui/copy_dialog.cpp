@@ -20,13 +20,17 @@ constexpr ControlDescription kControls[] = {
     {.kind = K::Display, .id = D::kLine3, .field = "line3", .chars = 80},
     {.kind = K::Display, .id = D::kLine4, .field = "line4", .chars = 80},
     {.id = D::kTarget,
-     .prompt = "Ime izlazne datoteke-file",
+     .prompt = "&Ime izlazne datoteke-file",
      .field = "target",
      .picture = "s80",
      .tip = "Datoteka na disketi ili drugom mediju"},
     {.kind = K::Button, .id = D::kChoose, .prompt = "...", .tip = "Odaberi mjesto kopije"},
-    {.kind = K::Button, .id = D::kKopiraj, .prompt = "Kopiraj datoteku", .pushRight = true},
-    {.kind = K::Button, .id = D::kOdustani, .prompt = "Odustani", .role = ButtonRole::Cancel},
+    {.kind = K::Button,
+     .id = D::kKopiraj,
+     .prompt = "&Kopiraj datoteku",
+     .role = ButtonRole::Ok,
+     .pushRight = true},
+    {.kind = K::Button, .id = D::kOdustani, .prompt = "&Odustani", .role = ButtonRole::Cancel},
 };
 
 const char* procedureOf(CopyDialog::Variant v) {
@@ -86,6 +90,11 @@ QStringList CopyDialog::lines() const {
   QStringList all;
   for (const auto& l : line_) all << QString::fromStdString(utf8FromCp1250(l));
   return all;
+}
+
+// The copy is what the dialog offers: Enter makes it.
+void CopyDialog::declare() {
+  firstField_ = kKopiraj;
 }
 
 std::optional<FieldRef> CopyDialog::stateField(std::string_view name) {

@@ -36,6 +36,7 @@ class CopyDialog final : public ProcedureWindow {
   QStringList lines() const;
 
  protected:
+  void declare() override;
   std::optional<FieldRef> stateField(std::string_view name) override;
   int takeAccepted(int control) override;
 

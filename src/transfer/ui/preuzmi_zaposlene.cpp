@@ -80,7 +80,11 @@ int PreuzmiZaposlene::takeAccepted(int control) {
   if (control != kPreuzmi) return ProcedureWindow::takeAccepted(control);
   if (closeWindowsHoldingTables(*this)) {
     BoxReporter reporter(desktop().prompter);
+    // Like the import, the takeover replaces table files: the frame lets go of its own and
+    // checks the parameters when it takes them again.
+    desktop().host.holdTables(false);
     takeOverPreviousYear(desktop().workDir, folderPath(oldFolder_), reporter);
+    desktop().host.holdTables(true);
   }
   select(kOldFolder);
   return level::kNotify;

@@ -63,17 +63,31 @@ TEST_F(UpdateAplparamTest, FirstUseCreatesRecordOneWithTheDefaultsAndOpensItForC
   EXPECT_TRUE(prompter_.shown.empty()) << prompter_.texts().join("\n").toStdString();
 }
 
-TEST_F(UpdateAplparamTest, AFolderThatDoesNotExistIsWarnedOfAndKept) {
+TEST_F(UpdateAplparamTest, AFolderThatDoesNotExistIsOfferedToBeMadeAndKeptEitherWay) {
   std::filesystem::create_directories(dir_.path() / "ulaz");
   UpdateAPLPARAM* form = openFromMenu();
   enter(edit(form, UpdateAPLPARAM::kUlazDir), "ulaz\\");
   EXPECT_TRUE(prompter_.shown.empty()) << prompter_.texts().join("\n").toStdString();
-  enter(edit(form, UpdateAPLPARAM::kIzlazDir), "nema\\");
-  const auto missing = dir_.path() / "nema/";
-  EXPECT_EQ(
-      prompter_.texts(),
-      QStringList{QString::fromStdString("Upozorenje: mapa " + missing.string() + " ne postoji")});
-  EXPECT_EQ(edit(form, UpdateAPLPARAM::kIzlazDir)->text(), "nema\\");
+  const struct {
+    int control;
+    const char* typed;
+    const char* folder;
+    Answer answer;
+  } cases[] = {
+      {UpdateAPLPARAM::kIzlazDir, "nema\\", "nema/", Answer::No},
+      {UpdateAPLPARAM::kRadDir, "nova\\", "nova/", Answer::Yes},
+  };
+  for (const auto& c : cases) {
+    prompter_.shown.clear();
+    prompter_.answers = {c.answer};
+    enter(edit(form, c.control), c.typed);
+    const auto missing = dir_.path() / c.folder;
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{QString::fromStdString("Upozorenje: mapa " + missing.string() +
+                                                 " ne postoji.\nNapraviti mapu?")});
+    EXPECT_EQ(std::filesystem::is_directory(missing), c.answer == Answer::Yes) << c.folder;
+    EXPECT_EQ(edit(form, c.control)->text(), c.typed);
+  }
 }
 
 TEST_F(UpdateAplparamTest, LeavingAnIdentifierWithAWrongCheckDigitKeepsTheUserThere) {

@@ -1,6 +1,7 @@
 // Windows built from a description of their controls: layout, pictures, the binder to record
 // and window-state fields, refusals and the keyboard every window gets from the frame.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "data/codepage.h"
 #include "frame/ui/dialog_units.h"
 #include "frame/ui/procedure_window.h"
 #include "support/ui/desktop_fixture.h"
@@ -244,6 +246,90 @@ TEST_F(DescribedWindowTest, EscapeActsAsTheCancelButton) {
   key(Qt::Key_Escape);
   EXPECT_EQ(pressed, std::vector<int>{kOdustani});
   EXPECT_TRUE(waitUntil([&] { return active<DescribedWindow>() == nullptr; }));
+}
+
+// A window's own state changes, however they come (a screen reader's toggle, code), are the
+// user's choice; a value the window shows is not.
+TEST_F(DescribedWindowTest, AChoiceFollowsTheControlsStateNotItsClicks) {
+  DescribedWindow* w = open();
+  const auto options = w->control(kSlanje)->findChildren<QRadioButton*>();
+  ASSERT_EQ(options.size(), 2);
+  QAccessibleInterface* zbirno = QAccessible::queryAccessibleInterface(options[1]);
+  ASSERT_NE(zbirno, nullptr);
+  ASSERT_NE(zbirno->actionInterface(), nullptr);
+  zbirno->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  settle();
+  EXPECT_TRUE(options[1]->isChecked());
+  EXPECT_EQ(w->state.method, "Zbirno");
+  qobject_cast<QCheckBox*>(w->control(kGrad))->setChecked(true);
+  EXPECT_EQ(w->opc().display("GRAD"), "D");
+  EXPECT_EQ(w->accepted, QString("%1 %2 ").arg(kSlanje).arg(kGrad));
+
+  w->state.method = cp1250FromUtf8("Pojedinačno");
+  w->binder().show();
+  EXPECT_TRUE(options[0]->isChecked());
+  EXPECT_EQ(w->accepted, QString("%1 %2 ").arg(kSlanje).arg(kGrad)) << "showing chose nothing";
+}
+
+// Buttons and a prompt sharing letters, and entries behind displays that take no focus.
+enum SharedControl { kOtvori = 1, kObrisi, kDodaj, kOpis, kOznaka, kOdgoda };
+
+constexpr ControlDescription kShared[] = {
+    {.kind = ControlKind::Display, .id = kOpis, .prompt = "Opis", .field = "opis", .chars = 20},
+    {.id = kOznaka, .prompt = "&Oznaka", .field = "oznaka", .picture = "s4"},
+    {.kind = ControlKind::Display, .id = 9, .field = "opis", .chars = 20, .beside = true},
+    {.id = kOdgoda, .prompt = "Odgoda", .field = "odgoda", .picture = "s4"},
+    {.kind = ControlKind::Button, .id = kOtvori, .prompt = "&Otvori"},
+    {.kind = ControlKind::Button, .id = kObrisi, .prompt = "&Obriši"},
+    {.kind = ControlKind::Button, .id = kDodaj, .prompt = "&Dodaj"},
+};
+
+class SharedLettersWindow final : public ProcedureWindow {
+ public:
+  SharedLettersWindow(Desktop& d, std::shared_ptr<ProcedureThread> t)
+      : ProcedureWindow(d, std::move(t), "SharedLettersWindow") {
+    describe(kShared);
+  }
+  QString pressed;
+
+ protected:
+  void declare() override { firstField_ = kOznaka; }
+  std::optional<FieldRef> stateField(std::string_view name) override {
+    if (name == "opis") return FieldRef(opis_, "opis");
+    if (name == "oznaka") return FieldRef(oznaka_, "oznaka");
+    if (name == "odgoda") return FieldRef(odgoda_, "odgoda");
+    return std::nullopt;
+  }
+  int takeAccepted(int control) override {
+    if (control <= kDodaj) pressed += QString::number(control);
+    return ProcedureWindow::takeAccepted(control);
+  }
+
+ private:
+  std::string opis_, oznaka_, odgoda_;
+};
+
+TEST_F(DescribedWindowTest, ASharedLetterMovesTheFocusAndEnterPressesTheFocusedControl) {
+  auto* w = start<SharedLettersWindow>();
+  ASSERT_TRUE(waitUntil([&] { return w->focusedControl() == kOznaka; }));
+  // Alt+O goes round the entry and the two buttons of that letter, pressing none.
+  for (int next : {kOtvori, kObrisi, kOznaka, kOtvori, kObrisi}) {
+    key(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(w->focusedControl(), next);
+  }
+  EXPECT_EQ(w->pressed, "");
+  key(Qt::Key_Return);
+  EXPECT_EQ(w->pressed, QString::number(kObrisi));
+  // A letter of one control alone still presses it.
+  key(Qt::Key_D, Qt::AltModifier);
+  EXPECT_EQ(w->pressed, QString("%1%2").arg(kObrisi).arg(kDodaj));
+
+  // Tab passes the displays by, in the order of the description.
+  w->select(kOznaka);
+  for (int next : {kOdgoda, kOtvori, kObrisi, kDodaj, kOznaka}) {
+    key(Qt::Key_Tab);
+    EXPECT_EQ(w->focusedControl(), next);
+  }
 }
 
 // Tab pages, a drop list of fixed choices, a spin box and a display field.

@@ -213,6 +213,7 @@ TEST_F(RegisterWindowsTest, ObligorSavedOrRefusedByTheWindowsTests) {
     EXPECT_EQ(text(form, O::kMB02), "0000");
     EXPECT_EQ(text(form, O::kRedBroj).toInt(), before + 1) << "the next free number";
     EXPECT_FALSE(form->control(O::kDodaj)->isEnabled()) << "employees wait for the obligor";
+    EXPECT_NE(form->control(O::kDodaj)->toolTip().indexOf("Spremi"), -1) << "and say so";
     type(form, {{O::kNaziv, "Novi obveznik"}, {O::kAdresa, "Vukovarska 2"}, {O::kKontakt, "Ivo"}});
     type(form, c.typed);
     if (!c.refusal) {
@@ -233,6 +234,48 @@ TEST_F(RegisterWindowsTest, ObligorSavedOrRefusedByTheWindowsTests) {
     ASSERT_TRUE(pressToClose(form, O::kPrekini));
   }
   EXPECT_EQ(list->list()->rowCount(), 3);
+}
+
+// The controls Tab visits from the first one, a control met again at once counted once (the
+// parts of a list).
+std::vector<int> tabOrder(ProcedureWindow* w, int first, int steps) {
+  w->select(first);
+  std::vector<int> seen = {w->focusedControl()};
+  for (int i = 0; i < steps; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    settle();
+    if (const int c = w->focusedControl(); c != seen.back()) seen.push_back(c);
+  }
+  return seen;
+}
+
+TEST_F(RegisterWindowsTest, TabFollowsTheScreenInTheObligorAndEmployeeForms) {
+  {
+    Context ctx(dir_.path());
+    addEmployee(ctx, "1", kJmbg, "Horvat Ana");
+  }
+  auto* obligor = pressAndWait<O>(openObligors(), B::kOtvori);
+  ASSERT_NE(obligor, nullptr);
+  const std::vector<int> obligorOrder = {
+      O::kVrsta,  O::kRedBroj, O::kMB01,    O::kMB02,   O::kJMBG,          O::kNaziv,
+      O::kAdresa, O::kKontakt, O::kTelefon, O::kEmail,  O::kIdentifikator, O::kObrGod,
+      0,  // the list's sort tabs
+      O::kList,   O::kDodaj,   O::kOtvori,  O::kObrisi, O::kIspisi,        O::kKopiraj,
+      O::kSpremi, O::kPrekini, O::kUpute,   O::kVrsta};
+  std::vector<int> seen = tabOrder(obligor, O::kVrsta, 30);
+  seen.resize(std::min(seen.size(), obligorOrder.size()));
+  EXPECT_EQ(seen, obligorOrder);
+
+  auto* employee = pressAndWait<E>(obligor, O::kOtvori);
+  ASSERT_NE(employee, nullptr);
+  const std::vector<int> employeeOrder = {
+      E::kJmbg,      E::kPrezime, E::kOpcina,   E::kOpcinaNaziv, E::kClanDN,  E::kVrsObv,
+      E::kVrstaUpla, E::kOsnova1, E::kOsnova3,  E::kGodina,      E::kMjesec,  E::kOd,
+      E::kDo,        E::kIznos7,  E::kIznos8,   E::kIznos9,      E::kIznos10, E::kIznos11,
+      E::kKontrola,  E::kSpremi,  E::kOdustani, E::kUpute};
+  seen = tabOrder(employee, E::kJmbg, 30);
+  seen.resize(std::min(seen.size(), employeeOrder.size()));
+  EXPECT_EQ(seen, employeeOrder);
 }
 
 TEST_F(RegisterWindowsTest, EmployeeRowProposedRefusedBySaveTestsAndSaved) {

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -47,6 +48,7 @@ class SendingWindows : public DesktopTest {
   void openFrameOn(const fs::path& workDir) {
     frame_ = std::make_unique<MainFrame>(prompter_, errors_, settings_, workDir);
     frame_->setShowLogo(false);
+    frame_->setWindowState(Qt::WindowNoState);
     frame_->resize(1000, 700);
     frame_->show();
     testing::settle();
@@ -188,6 +190,25 @@ TEST_F(SendingFromMonthlyData, TheWholeMonthGoesIntoOneCollectiveFileWithItsSumm
   EXPECT_EQ(sendingState().outputFile, collective);
   EXPECT_TRUE(prompter_.shown.empty()) << prompter_.texts().join("\n").toStdString();
   press(summary, MonthSummary::kZatvori);
+}
+
+// A screen reader's "Toggle" checks the radio without a click: the window follows the state.
+TEST_F(SendingFromMonthlyData, TheCollectiveChosenByTheRadiosStateRunsAsACollective) {
+  auto* w = start<NewFormObrazac>();
+  QRadioButton* zbirno = w->choice(W::kNacin, QString::fromUtf8("Zbirno slanje"));
+  QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(zbirno);
+  ASSERT_NE(radio, nullptr);
+  radio->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  testing::settle();
+  ASSERT_TRUE(zbirno->isChecked());
+  EXPECT_TRUE(w->control(W::kPosao)->isEnabled()) << "Novi file / Dodaj u file";
+  chooseObligor(w, 0);
+  enterHeader(w);
+  runAndWait(w, W::kObrada);
+  EXPECT_EQ(dismissCopy(), CopyDialog::Variant::OneObligor);
+  // Only a collective goes on adding to its file.
+  EXPECT_TRUE(w->choice(W::kPosao, "Dodaj u file")->isChecked());
+  EXPECT_FALSE(w->choice(W::kNacin, QString::fromUtf8("Pojedinačno slanje"))->isEnabled());
 }
 
 TEST_F(SendingFromMonthlyData, EntriesAreRefusedWithTheirMessageAndKeepTheFocus) {
@@ -343,6 +364,29 @@ TEST_F(SendingFromMonthlyData, TheCopyOfTheLastFileTellsItsNameAndEveryControlIs
   expectNamedControls(copy);
   press(copy, CopyDialog::kOdustani);
   expectNamedControls(start<NewPreuzmiPodatke>());
+}
+
+// The copy is the dialog's default: it has the focus, and Enter in the name copies.
+TEST_F(SendingFromMonthlyData, TheCopyDialogOpensOnItsCopyButtonAndEnterCopies) {
+  const fs::path last = dir.path() / "izlaz" / "F0015001.TXT";
+  obrazac::testing::writeFile(last, "sadrzaj");
+  sendingState().outputFile = last;
+  auto* w = start<NewFormObrazac>();
+  press(w, W::kPrijepis);
+  auto* copy = waitForActive<CopyDialog>();
+  ASSERT_NE(copy, nullptr);
+  ASSERT_TRUE(waitUntil([&] { return copy->focusedControl() == CopyDialog::kKopiraj; }));
+  for (int id : {CopyDialog::kKopiraj, CopyDialog::kOdustani}) {
+    auto* button = qobject_cast<QAbstractButton*>(copy->control(id));
+    EXPECT_FALSE(QKeySequence::mnemonic(button->text()).isEmpty()) << button->text().toStdString();
+  }
+  const fs::path disk = dir.path() / "disk";
+  fs::create_directories(disk);
+  QLineEdit* target = entry(copy, CopyDialog::kTarget);
+  enter(target, QString::fromStdString((disk / "F0015001.TXT").string()));
+  QTest::keyClick(target, Qt::Key_Return);
+  ASSERT_TRUE(waitUntil([&] { return active<CopyDialog>() == nullptr; }));
+  EXPECT_EQ(obrazac::testing::readFile(disk / "F0015001.TXT"), "sadrzaj");
 }
 
 class SendingFromPaymentFile : public SendingWindows, protected obrazac::testing::SampleFolder {

@@ -109,6 +109,7 @@ class DesktopTest : public ::testing::Test {
   void openFrame() {
     frame_ = std::make_unique<MainFrame>(prompter_, errors_, settings_, dir_.path());
     frame_->setShowLogo(false);
+    frame_->setWindowState(Qt::WindowNoState);  // a first start may have maximised it
     frame_->resize(1000, 700);
     frame_->show();
     settle();

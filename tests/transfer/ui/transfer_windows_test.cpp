@@ -2,11 +2,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/application_parameters.h"
 #include "codelists/ui/browse_vrste_obveznika.h"
 #include "data/codepage.h"
 #include "data/context.h"
 #include "data/fixed_width.h"
 #include "frame/ui/folder_dialog.h"
+#include "support/parameter_record.h"
 #include "support/previous_year_folder.h"
 #include "support/ui/desktop_fixture.h"
 #include "transfer/ui/export_datoteka.h"
@@ -166,6 +168,30 @@ TEST_F(TransferWindowsTest, AnImportAsksTheWindowsHoldingTablesToCloseOrIsRefuse
   ASSERT_TRUE(waitUntil([&] { return prompter_.shown.size() == 2; }));
   EXPECT_EQ(prompter_.texts(), QStringList({question, "Podaci su importirani !"}));
   EXPECT_EQ(obligorName(), "Čolak obrt");
+}
+
+// The imported parameters name the other installation's folders: the frame asks, as at start,
+// before any run could write there.
+TEST_F(TransferWindowsTest, AnImportOfAnotherInstallationAsksToKeepThisFolder) {
+  const fs::path other = dir_ / "druga";
+  fs::create_directories(other);
+  {
+    Context ctx(other);
+    ASSERT_EQ(ensureParameterRecord(ctx), 0);
+    obrazac::testing::setParameter(ctx, "RADDIR", "/srv/druga/");
+    obrazac::testing::setParameter(ctx, "IZLAZDIR", "/srv/druga/izlaz/");
+    ASSERT_EQ(ctx.table("POS").open(), 0);
+  }
+  prompter_.answers = {Answer::Yes};
+  auto* question = importFrom(other);
+  ASSERT_NE(question, nullptr);
+  press(question, PitanjeDaNe::kDa);
+  ASSERT_TRUE(waitUntil([&] { return prompter_.shown.size() >= 2; }));
+  EXPECT_EQ(prompter_.texts().at(0), "Podaci su importirani !");
+  EXPECT_NE(prompter_.texts().at(1).indexOf("/srv/druga/"), -1);
+  Context ctx(dir_.path());
+  ASSERT_EQ(readParameters(ctx), 0);
+  EXPECT_TRUE(parametersNameThisFolder(ctx.table("APL").record(), dir_.path()));
 }
 
 TEST_F(TransferWindowsTest, ThePreviousYearWindowConvertsAFolderAndCountsTheEmployees) {
