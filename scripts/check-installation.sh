@@ -33,6 +33,6 @@ case "$out" in
   "Učitano "*" općina i gradova u TBOPCINE.DAT.") ;;
   *) fail "load-municipalities: $out" ;;
 esac
-page="$("$prefix/bin/obrazac" --help-page '~T1.0')"
+page="$(QT_QPA_PLATFORM=offscreen "$prefix/bin/obrazac" --help-page '~T1.0')"
 [ "$page" = "$prefix/share/obrazac/help/index.html" ] || fail "priručnik: '$page'"
 echo "check-installation: $out; priručnik $page"
