@@ -27,12 +27,6 @@ std::string trimmed(const std::string& cp1250) {
   return std::string(clipRight(cp1250));
 }
 
-std::string stationName() {
-  char name[256] = {};
-  if (::gethostname(name, sizeof name - 1) != 0) return {};
-  return name;
-}
-
 std::string timeText(const Clock& clock) {
   const CivilDate d = clock.today().civil();
   const TimeOfDay t = clock.now();
@@ -119,6 +113,12 @@ bool sameBytes(const fs::path& a, const fs::path& b) {
 }
 
 }  // namespace
+
+std::string stationName() {
+  char name[256] = {};
+  if (::gethostname(name, sizeof name - 1) != 0) return {};
+  return name;
+}
 
 const char* archiveKindText(ArchiveKind kind) {
   switch (kind) {

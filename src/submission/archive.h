@@ -55,6 +55,9 @@ struct ArchiveEntry {
   int month() const { return forms.empty() ? 0 : forms.front().month; }
 };
 
+// The name of this computer, as the archive and the backups note who made them.
+std::string stationName();
+
 std::filesystem::path archiveFolder(const std::filesystem::path& workDir);
 // The archived copy of an entry: ARHIVA/<id, six digits>-<name>.
 std::filesystem::path archivedCopyOf(const std::filesystem::path& workDir,

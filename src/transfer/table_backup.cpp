@@ -1,13 +1,12 @@
 #include "transfer/table_backup.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "data/table_file_copy.h"
+#include "submission/archive.h"
 #include "transfer/working_tables_lock.h"
 
 namespace obrazac {
@@ -17,12 +16,6 @@ namespace {
 
 constexpr const char* kDescription = "OPIS.TXT";
 constexpr const char* kUnfinished = ".nova-";
-
-std::string stationName() {
-  char name[256] = {};
-  if (::gethostname(name, sizeof name - 1) != 0) return {};
-  return name;
-}
 
 std::string stamp(const Clock& clock) {
   const CivilDate d = clock.today().civil();
@@ -106,7 +99,7 @@ std::optional<CopyFailure> backUpTables(const fs::path& workDir,
     return CopyFailure{unfinished, "sigurnosnu kopiju nije moguće napraviti: " + ec.message()};
 
   std::ostringstream description;
-  description << "run=" << run << "\nstation=" << stationName() << "\n";
+  description << "run=" << run << "\nstation=" << submission::stationName() << "\n";
   for (const auto& name : names) {
     if (!fs::exists(workDir / name, ec)) continue;
     if (std::string why = copyTableFile(workDir / name, unfinished / name); !why.empty()) {

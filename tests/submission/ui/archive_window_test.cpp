@@ -46,14 +46,16 @@ TEST_F(ArchiveWindow, ListsEveryFileAndShowsTheHighlightedOne) {
   EXPECT_EQ(w->list()->cellText(0, 1), "F0015001.TXT");
   EXPECT_EQ(w->list()->cellText(2, 2), "2");  // the second version of the file
   press(w, W::kPregled);
-  EXPECT_TRUE(lastBox().startsWith("Arhivirana datoteka 1: F0015001.TXT (verzija 1)")) << lastBox();
-  EXPECT_TRUE(lastBox().contains(QString::fromUtf8("Vrsta: pojedinačna"))) << lastBox();
+  EXPECT_TRUE(lastBox().startsWith("Arhivirana datoteka 1: F0015001.TXT (verzija 1)"))
+      << lastBox().toStdString();
+  EXPECT_TRUE(lastBox().contains(QString::fromUtf8("Vrsta: pojedinačna")))
+      << lastBox().toStdString();
 
   const fs::path usb = dir_ / "usb";
   fs::create_directories(usb);
   setFolderChooser([&](QWidget*, const QString&) { return QString::fromStdString(usb.string()); });
   press(w, W::kKopiraj);
-  EXPECT_TRUE(lastBox().startsWith("Kopirana je arhivirana datoteka 1")) << lastBox();
+  EXPECT_TRUE(lastBox().startsWith("Kopirana je arhivirana datoteka 1")) << lastBox().toStdString();
   EXPECT_TRUE(fs::exists(usb / "F0015001.TXT"));
 }
 
@@ -64,7 +66,7 @@ TEST_F(ArchiveWindow, VerifiesAFileChosenFromDisk) {
   enter(file, QString::fromStdString(output().string()));
   press(w, W::kProvjeri);
   EXPECT_TRUE(lastBox().startsWith("Datoteka je jednaka: arhivirana datoteka 3 F0015001.TXT"))
-      << lastBox();
+      << lastBox().toStdString();
 
   std::string bytes = obrazac::testing::readFile(output());
   bytes[60] = bytes[60] == 'A' ? 'B' : 'A';
@@ -75,8 +77,8 @@ TEST_F(ArchiveWindow, VerifiesAFileChosenFromDisk) {
   EXPECT_TRUE(
       lastBox().startsWith("Datoteka se razlikuje od svih arhiviranih datoteka imena "
                            "F0015001.TXT:"))
-      << lastBox();
-  EXPECT_EQ(lastBox().count("arhivirana datoteka"), 2) << lastBox();
+      << lastBox().toStdString();
+  EXPECT_EQ(lastBox().count("arhivirana datoteka"), 2) << lastBox().toStdString();
 }
 
 }  // namespace

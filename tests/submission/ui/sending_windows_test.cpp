@@ -182,9 +182,10 @@ TEST_F(SendingFromMonthlyData, TheWholeMonthGoesIntoOneCollectiveFileWithItsSumm
   auto* summary = waitForActive<MonthSummary>();
   ASSERT_NE(summary, nullptr);
   const QString text = summary->text();
-  EXPECT_TRUE(text.contains("Obveznik 1 ")) << text;
-  EXPECT_TRUE(text.contains("Obveznik 2 DRUGI d.o.o.: obrazac ")) << text;
-  EXPECT_TRUE(text.contains(QString::fromUtf8("Obrađeno obveznika: 2, odbijeno: 0"))) << text;
+  EXPECT_TRUE(text.contains("Obveznik 1 ")) << text.toStdString();
+  EXPECT_TRUE(text.contains("Obveznik 2 DRUGI d.o.o.: obrazac ")) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Obrađeno obveznika: 2, odbijeno: 0")))
+      << text.toStdString();
   const fs::path collective = dir.path() / "izlaz" / "VELOR.RM0";
   EXPECT_EQ(types(collective), "03573579");
   EXPECT_EQ(sendingState().outputFile, collective);
