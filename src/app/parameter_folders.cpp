@@ -5,12 +5,20 @@
 
 namespace obrazac {
 namespace fs = std::filesystem;
+namespace {
+
+// The folder a folder field names; empty for a blank field.
+fs::path namedFolder(const Record& apl, std::string_view field, const fs::path& workDir) {
+  const std::string_view value = clipRight(apl.text(apl.index(field)));
+  return value.empty() ? fs::path() : parameterFolder(value, workDir);
+}
+
+}  // namespace
 
 std::string missingFolderWarning(const Record& apl, std::string_view field,
                                  const fs::path& workDir) {
-  const std::string_view value = clipRight(apl.text(apl.index(field)));
-  if (value.empty()) return {};
-  const fs::path folder = parameterFolder(value, workDir);
+  const fs::path folder = namedFolder(apl, field, workDir);
+  if (folder.empty()) return {};
   std::error_code ec;
   if (fs::is_directory(folder, ec)) return {};
   return "Upozorenje: mapa " + folder.string() + " ne postoji";
@@ -18,9 +26,8 @@ std::string missingFolderWarning(const Record& apl, std::string_view field,
 
 std::string makeParameterFolder(const Record& apl, std::string_view field,
                                 const fs::path& workDir) {
-  const std::string_view value = clipRight(apl.text(apl.index(field)));
-  if (value.empty()) return {};
-  const fs::path folder = parameterFolder(value, workDir);
+  const fs::path folder = namedFolder(apl, field, workDir);
+  if (folder.empty()) return {};
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (ec) return "mapu " + folder.string() + " nije moguće napraviti (" + ec.message() + ")";
