@@ -459,7 +459,9 @@ void SendingWindow::assemble() {
 // Every obligor's form for the header's month, together (collective sending) or one file each
 // (single sending); the summary opens in a window of its own.
 void SendingWindow::sendMonth() {
-  const form::SendingHeader h = chosenHeader();
+  const auto chosen = chosenHeader();
+  if (!chosen) return;
+  const form::SendingHeader& h = *chosen;
   submission::MonthRequest request;
   request.year = h.yearValue();
   request.month = h.monthValue();
