@@ -65,4 +65,13 @@ inline std::map<std::string, std::string> folderContents(const std::filesystem::
   return entries;
 }
 
+// The same without the backups a table-replacing run keeps: a run that failed still leaves the
+// backup it made first, and the tables beside it as they were.
+inline std::map<std::string, std::string> folderContentsBesideBackups(
+    const std::filesystem::path& dir) {
+  auto entries = folderContents(dir);
+  entries.erase("SIGURNOSNE_KOPIJE");
+  return entries;
+}
+
 }  // namespace obrazac::testing

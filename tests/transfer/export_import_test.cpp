@@ -103,39 +103,39 @@ TEST_F(ExportImport, ExportCopiesTheCommittedStateOfATableOpenForWriting) {
 }
 
 TEST_F(ExportImport, ExportIntoTheWorkingFolderItselfCopiesNothing) {
-  const auto before = folderContents(work_);
+  const auto before = folderContentsBesideBackups(work_);
   RecordingReporter reporter;
   EXPECT_EQ(exportData(work_, work_ / "." / "", reporter), TransferOutcome::Done);
   EXPECT_EQ(reporter.messages, std::vector<std::string>{"Export je završen. Provjerite"});
-  EXPECT_EQ(folderContents(work_), before);
+  EXPECT_EQ(folderContentsBesideBackups(work_), before);
 }
 
 TEST_F(ExportImport, ImportFromAFolderWithoutObligorsIsRefusedBeforeTheQuestion) {
   const fs::path noObligors = root_ / "bez poslodavaca";
   fs::create_directories(noObligors);
   fs::copy_file(work_ / "TBZAPOSL.DAT", noObligors / "TBZAPOSL.DAT");
-  const auto before = folderContents(work_);
+  const auto before = folderContentsBesideBackups(work_);
   for (const fs::path& source : {noObligors, root_ / "nema je", fs::path()}) {
     RecordingReporter reporter({Answer::Yes});
     EXPECT_EQ(importData(work_, source, reporter), TransferOutcome::Failed) << source;
     EXPECT_TRUE(reporter.questions.empty());
     EXPECT_EQ(reporter.messages, std::vector<std::string>{"Greška. Pogrešan pretinac!"});
   }
-  EXPECT_EQ(folderContents(work_), before);
+  EXPECT_EQ(folderContentsBesideBackups(work_), before);
 }
 
 TEST_F(ExportImport, DecliningTheQuestionChangesNothing) {
   const fs::path other = root_ / "druga";
   testing::buildPreviousYearFolder(other);
   fs::remove(other / "TBZAPOSL.DAT");
-  const auto before = folderContents(work_);
+  const auto before = folderContentsBesideBackups(work_);
   for (const Answer answer : {Answer::No, Answer::Cancel}) {
     RecordingReporter reporter({answer});
     EXPECT_EQ(importData(work_, other, reporter), TransferOutcome::Cancelled);
     EXPECT_EQ(reporter.questions, std::vector<std::string>{kQuestion});
     EXPECT_TRUE(reporter.messages.empty());
   }
-  EXPECT_EQ(folderContents(work_), before);
+  EXPECT_EQ(folderContentsBesideBackups(work_), before);
 }
 
 TEST_F(ExportImport, ACopyFailingHalfWayLeavesTheWorkingFolderAsItWasAndNamesTheFile) {
@@ -205,13 +205,13 @@ TEST_F(ExportImport, ACopyFailingHalfWayLeavesTheWorkingFolderAsItWasAndNamesThe
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     c.prepare();
-    const auto before = folderContents(work_);
+    const auto before = folderContentsBesideBackups(work_);
     RecordingReporter reporter({Answer::Yes});
     EXPECT_EQ(importData(work_, source, reporter), TransferOutcome::Failed);
     ASSERT_EQ(reporter.messages.size(), 1u);
     const std::string expected = "Greška kod importa podataka ! " + c.named.string() + ": ";
     EXPECT_EQ(reporter.messages[0].rfind(expected, 0), 0u) << reporter.messages[0];
-    EXPECT_EQ(folderContents(work_), before);
+    EXPECT_EQ(folderContentsBesideBackups(work_), before);
     c.restore();
   }
 

@@ -87,7 +87,7 @@ TEST_F(PreviousYearTakeover, TakesOverObligorsAndConvertsEveryEmployee) {
 
     // Last year's folder is only read; no work copy or staging folder stays behind.
     EXPECT_EQ(testing::folderContents(old_), oldFolder);
-    for (const auto& [name, _] : testing::folderContents(work_))
+    for (const auto& [name, _] : testing::folderContentsBesideBackups(work_))
       EXPECT_EQ(fs::path(name).extension(), ".DAT") << name;
     EXPECT_FALSE(fs::exists(work_ / "ZAP2004.DAT"));
   }
@@ -174,7 +174,7 @@ TEST_F(PreviousYearTakeover, AFailureLeavesTheWorkingFolderAsItWas) {
     fs::remove_all(old_);
     testing::buildPreviousYearFolder(old_);
     c.prepare(old_, work_);
-    const auto before = testing::folderContents(work_);
+    const auto before = testing::folderContentsBesideBackups(work_);
 
     RecordingReporter reporter;
     EXPECT_EQ(takeOverPreviousYear(work_, old_, reporter), TransferOutcome::Failed);
@@ -182,15 +182,15 @@ TEST_F(PreviousYearTakeover, AFailureLeavesTheWorkingFolderAsItWas) {
     EXPECT_EQ(reporter.messages.back().rfind(c.message, 0), 0u) << reporter.messages.back();
     EXPECT_NE(reporter.messages.back().find(c.names), std::string::npos)
         << reporter.messages.back();
-    EXPECT_EQ(testing::folderContents(work_), before);
+    EXPECT_EQ(testing::folderContentsBesideBackups(work_), before);
     holder.reset();
   }
 
   // The working folder is no previous year: taking it over would only double every employee.
-  const auto before = testing::folderContents(work_);
+  const auto before = testing::folderContentsBesideBackups(work_);
   RecordingReporter reporter;
   EXPECT_EQ(takeOverPreviousYear(work_, work_ / ".", reporter), TransferOutcome::Failed);
-  EXPECT_EQ(testing::folderContents(work_), before);
+  EXPECT_EQ(testing::folderContentsBesideBackups(work_), before);
 }
 
 }  // namespace

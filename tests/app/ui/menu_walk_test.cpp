@@ -42,7 +42,9 @@ TEST_F(MenuWalkTest, EveryItemOpensItsWindowOrDoesItsAction) {
     ASSERT_TRUE(a->isEnabled());
     if (name == "Exit") continue;  // chosen last, below
     if (name == "PrintSetup") {
-      // The printer set-up is the platform's modal dialog: it shows, and is closed.
+      // The printer set-up is the platform's modal dialog: it shows, and is closed. Without a
+      // printer installed it says so and points to the PDF instead.
+      const std::size_t said = prompter_.shown.size();
       bool shown = false;
       QTimer::singleShot(200, [&] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {
@@ -51,7 +53,8 @@ TEST_F(MenuWalkTest, EveryItemOpensItsWindowOrDoesItsAction) {
         }
       });
       a->trigger();
-      EXPECT_TRUE(shown);
+      settle();
+      EXPECT_TRUE(shown || prompter_.shown.size() == said + 1);
       continue;
     }
     const int before = windows();
