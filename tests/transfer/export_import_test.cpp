@@ -15,6 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::folderContents;
+using testing::folderContentsBesideBackups;
 using testing::TempDir;
 
 constexpr const char* kQuestion = "Da li želite postojeće podatke zamijeniti ?";
